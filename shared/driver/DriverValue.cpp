@@ -2,7 +2,7 @@
 
 #include "DriverErrors.h"
 
-#include <limits>
+#include <cmath>
 
 namespace {
 
@@ -60,6 +60,11 @@ std::int32_t valueToInt(const DriverValue& value) {
 bool valueToBool(const DriverValue& value) {
   if (const auto* v = std::get_if<bool>(&value)) return *v;
   if (const auto* v = std::get_if<std::int32_t>(&value)) return *v != 0;
+  if (const auto* v = std::get_if<QString>(&value)) {
+    const QString text = v->trimmed().toLower();
+    if (text == u"true" || text == u"-1" || text == u"1") return true;
+    if (text == u"false" || text == u"0") return false;
+  }
   conversionFailed(value, "логическое значение");
 }
 
@@ -76,6 +81,10 @@ Currency valueToCurrency(const DriverValue& value) {
 
 QDateTime valueToDateTime(const DriverValue& value) {
   if (const auto* v = std::get_if<QDateTime>(&value)) return *v;
+  if (const auto* v = std::get_if<QString>(&value)) {
+    const QDateTime parsed = QDateTime::fromString(v->trimmed(), Qt::ISODateWithMs);
+    if (parsed.isValid()) return parsed;
+  }
   conversionFailed(value, "дату и время");
 }
 
@@ -83,6 +92,11 @@ double valueToDouble(const DriverValue& value) {
   if (const auto* v = std::get_if<double>(&value)) return *v;
   if (const auto* v = std::get_if<std::int32_t>(&value)) return *v;
   if (const auto* v = std::get_if<Currency>(&value)) return v->toDouble();
+  if (const auto* v = std::get_if<QString>(&value)) {
+    bool ok = false;
+    const double parsed = v->trimmed().toDouble(&ok);
+    if (ok && std::isfinite(parsed)) return parsed;
+  }
   conversionFailed(value, "число");
 }
 
@@ -96,4 +110,18 @@ QByteArray valueToBytes(const DriverValue& value) {
     return v->toLatin1();
   }
   conversionFailed(value, "байты");
+}
+
+DriverValue coerceTo(PropertyType type, const DriverValue& value) {
+  switch (type) {
+    case PropertyType::Integer: return valueToInt(value);
+    case PropertyType::Boolean: return valueToBool(value);
+    case PropertyType::Text: return valueToString(value);
+    case PropertyType::Currency: return valueToCurrency(value);
+    case PropertyType::DateTime: return valueToDateTime(value);
+    case PropertyType::Double: return valueToDouble(value);
+    case PropertyType::Bytes: return valueToBytes(value);
+    case PropertyType::Variant: return value;
+  }
+  return value;
 }

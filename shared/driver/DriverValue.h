@@ -33,3 +33,7 @@ Currency valueToCurrency(const DriverValue& value);
 QDateTime valueToDateTime(const DriverValue& value);
 double valueToDouble(const DriverValue& value);
 QByteArray valueToBytes(const DriverValue& value);
+
+// The value converted to the kind a property of this type holds (a Variant property keeps
+// whatever it is given). Throws DriverCallError when the value cannot be that kind.
+DriverValue coerceTo(PropertyType type, const DriverValue& value);
