@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The one catalogue of result codes shared by the control and the virtual register:
+// 0 is success, positive codes are the device's errors, negative codes are failures of
+// the link between the control and the device.
+namespace result {
+
+constexpr std::int32_t Ok = 0;
+
+// The link.
+constexpr std::int32_t NoConnection = -1;      // the device does not answer in time
+constexpr std::int32_t PortUnavailable = -2;   // the port or host cannot be opened
+constexpr std::int32_t PortBusy = -3;          // another program holds the port
+constexpr std::int32_t BadAnswer = -4;         // the answer is malformed or out of turn
+constexpr std::int32_t InvalidSetting = -5;    // a connection setting is out of range
+
+// The device.
+constexpr std::int32_t InvalidParameters = 51;
+constexpr std::int32_t NotSupported = 55;
+constexpr std::int32_t PrinterBusy75 = 75;
+constexpr std::int32_t PrinterBusy80 = 80;
+constexpr std::int32_t NoSuchTableItem = 93;
+
+}  // namespace result
+
+// The Russian description of a code; unknown codes get "Неизвестная ошибка" with the code.
+QString resultCodeDescription(std::int32_t code);
