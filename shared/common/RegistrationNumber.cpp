@@ -1,5 +1,9 @@
 #include "RegistrationNumber.h"
 
+#include "Crc16.h"
+
+#include <QByteArray>
+
 namespace {
 
 constexpr int NumberWidth = 10;
@@ -15,13 +19,10 @@ QString pad(const QString& text, int width, RnmPadding padding) {
 }  // namespace
 
 std::uint16_t CRCCITT16(QStringView text, std::uint16_t polynomial, std::uint16_t initial) {
-  std::uint16_t crc = initial;
-  for (const QChar c : text) {
-    crc ^= std::uint16_t((c.unicode() & 0xFF) << 8);
-    for (int bit = 0; bit < 8; ++bit)
-      crc = (crc & 0x8000) ? std::uint16_t((crc << 1) ^ polynomial) : std::uint16_t(crc << 1);
-  }
-  return crc;
+  // Each character contributes its low 8 bits.
+  QByteArray lowBytes(text.size(), Qt::Uninitialized);
+  for (qsizetype i = 0; i < text.size(); ++i) lowBytes[i] = char(text[i].unicode() & 0xFF);
+  return crc16Ccitt(lowBytes, polynomial, initial);
 }
 
 QString AddLeadingZeros(const QString& text, int width) {
