@@ -1,5 +1,6 @@
 #include "Message.h"
 
+#include "Overloaded.h"
 #include "WireBuffer.h"
 
 namespace wire {
@@ -21,11 +22,6 @@ enum ValueTag : std::uint8_t {
   TagDateTime = 4,
   TagDouble = 5,
   TagBytes = 6,
-};
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
 };
 
 // Date-times travel as their wall-clock fields: the register and the control agree on

@@ -1,15 +1,11 @@
 #include "DriverValue.h"
 
 #include "DriverErrors.h"
+#include "Overloaded.h"
 
 #include <cmath>
 
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 [[noreturn]] void conversionFailed(const DriverValue& value, const char* target) {
   throw DriverCallError(QStringLiteral("Значение \"%1\" нельзя преобразовать в %2")
