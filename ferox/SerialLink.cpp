@@ -23,7 +23,9 @@ bool configureLine(int fd, speed_t speed) {
   cfmakeraw(&line);
   line.c_cflag |= CLOCAL | CREAD;
   line.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
-  line.c_cc[VMIN] = 0;
+  // With no byte waiting, a non-blocking read must say "try again" (VMIN 1), not "end of
+  // file" (VMIN 0); the exchange does its own waiting.
+  line.c_cc[VMIN] = 1;
   line.c_cc[VTIME] = 0;
   if (cfsetispeed(&line, speed) != 0 || cfsetospeed(&line, speed) != 0) return false;
   if (tcsetattr(fd, TCSANOW, &line) != 0) return false;
