@@ -2,7 +2,7 @@
 
 #include "AnswerCollector.h"
 #include "RegisterSession.h"
-#include "VirtualRegister.h"
+#include "SharedRegister.h"
 
 #include "ResultCodes.h"
 

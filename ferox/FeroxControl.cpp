@@ -20,6 +20,10 @@ constexpr milliseconds defaultProbeTimeout{500};
 constexpr milliseconds connectionRetryPause{100};
 constexpr milliseconds busyRetryPause{50};
 
+// Connecting asks the register who it is: a request that every register answers, with
+// no password, and that fills the model's description for the caller.
+constexpr std::string_view presenceCheck = "GetDeviceMetrics";
+
 // The register's mode while a receipt or another document is open.
 constexpr int documentOpenMode = 8;
 
@@ -158,7 +162,7 @@ void FeroxControl::showExchange(const RegisterClient::Exchange& exchange) {
   properties_.setECROutput(bytesToHexText(exchange.received));
 }
 
-std::int32_t FeroxControl::connect() { return callDevice("Connect"); }
+std::int32_t FeroxControl::connect() { return callDevice(presenceCheck); }
 
 std::int32_t FeroxControl::disconnect() {
   client_.close();
@@ -254,7 +258,7 @@ std::int32_t FeroxControl::findDevice() {
     probeProperties.setComNumber(comNumber);
     probeProperties.setBaudRate(baudRateCode);
     RegisterClient probe(linkFactory_);
-    return probe.callMethod("Connect", probeProperties).result;
+    return probe.callMethod(presenceCheck, probeProperties).result;
   });
   if (!found) return result::NoConnection;
   properties_.setConnectionType(connection::Serial);

@@ -5,7 +5,7 @@
 
 #ifdef FEROX_EMBEDDED_REGISTER
 #include "EmbeddedLink.h"
-#include "VirtualRegister.h"
+#include "SharedRegister.h"
 #endif
 
 namespace {

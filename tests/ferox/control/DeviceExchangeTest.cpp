@@ -162,7 +162,7 @@ TEST_F(DeviceExchange, ReportsWhyALinkCannotBeOpened) {
 
 TEST_F(DeviceExchange, ConnectedIsWritable) {
   control.setProperty("Connected", true);
-  EXPECT_EQ(device->methodRequest(0).method, "Connect");
+  EXPECT_EQ(device->methodRequest(0).method, "GetDeviceMetrics");
   EXPECT_EQ(control.getProperty("Connected"), DriverValue(true));
   EXPECT_EQ(control.getProperty("ResultCode"), DriverValue(std::int32_t(0)));
   control.setProperty("Connected", false);
