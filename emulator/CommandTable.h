@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DeviceCall.h"
+#include "DeviceModes.h"
+#include "Passwords.h"
+
+#include <span>
+#include <string_view>
+
+// The one table of the methods the register carries out: who may call each, in which
+// modes, and the function that does it. A method not in the table is not supported.
+struct Command {
+  std::string_view method;
+  Access access;
+  mode::Mask modes;
+  CommandHandler run;
+};
+
+std::span<const Command> commands();
+const Command* findCommand(std::string_view method);

@@ -1,0 +1,80 @@
+#include "RegisterSession.h"
+
+#include "Message.h"
+#include "ResultCodes.h"
+#include "VirtualRegister.h"
+
+#include <QtEndian>
+
+#include <exception>
+
+namespace {
+
+// The sequence number of a request that could not be decoded, when its header is there.
+std::uint32_t sequenceOf(QByteArrayView payload) {
+  if (payload.size() < 5) return 0;
+  return qFromLittleEndian<std::uint32_t>(payload.constData() + 1);
+}
+
+QByteArray errorAnswer(std::uint32_t sequence, const QString& text) {
+  return wire::encode(wire::ErrorAnswer{sequence, result::BadAnswer, text});
+}
+
+}  // namespace
+
+RegisterSession::RegisterSession(std::shared_ptr<VirtualRegister> device, int linkInterface)
+    : register_(std::move(device)), linkInterface_(linkInterface) {}
+
+QByteArray RegisterSession::handlePayload(QByteArrayView payload) noexcept {
+  linkDropped_ = false;
+  try {
+    return answer(payload);
+  } catch (const std::exception& error) {
+    try {
+      return errorAnswer(
+          sequenceOf(payload),
+          QStringLiteral("Ошибка регистратора: %1").arg(QString::fromUtf8(error.what())));
+    } catch (...) {
+      return {};
+    }
+  } catch (...) {
+    return {};
+  }
+}
+
+QByteArray RegisterSession::answer(QByteArrayView payload) {
+  const wire::Decoded decoded = wire::decode(payload);
+  if (!decoded.message) return errorAnswer(sequenceOf(payload), decoded.error);
+
+  if (const auto* request = std::get_if<wire::MethodRequest>(&*decoded.message)) {
+    wire::Properties coerced;
+    coerced.reserve(request->inputs.size());
+    for (const wire::PropertyValue& input : request->inputs)
+      coerced.push_back({input.id, coerceTo(propertyInfo(input.id).type, input.value)});
+    for (const wire::PropertyValue& input : coerced) {
+      mirror_.set(input.id, input.value);
+      history_.record(input.id);
+    }
+    mirror_.clearChanges();
+    const auto result = register_->callMethod(request->method, mirror_, history_, linkInterface_);
+    if (!result) {
+      linkDropped_ = true;
+      return {};
+    }
+    wire::MethodAnswer reply{request->sequence, *result, {}};
+    for (const PropertyId id : mirror_.changes()) reply.outputs.push_back({id, mirror_.get(id)});
+    mirror_.clearChanges();
+    return wire::encode(reply);
+  }
+
+  if (const auto* request = std::get_if<wire::RawRequest>(&*decoded.message)) {
+    const auto reply = register_->exchangeBytes(request->command);
+    if (!reply) {
+      linkDropped_ = true;
+      return {};
+    }
+    return wire::encode(wire::RawAnswer{request->sequence, reply->result, reply->answer});
+  }
+
+  return errorAnswer(sequenceOf(payload), QStringLiteral("Регистратор принимает только запросы"));
+}
