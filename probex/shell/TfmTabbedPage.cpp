@@ -28,6 +28,13 @@ void TfmTabbedPage::addPage(TPage* page) {
   FActiveSheet = FTabs->currentWidget();
 }
 
+void TfmTabbedPage::setActiveTabSilently(int index) {
+  if (index < 0 || index >= FTabs->count()) return;
+  const QSignalBlocker quiet(FTabs);
+  FTabs->setCurrentIndex(index);
+  FActiveSheet = FTabs->currentWidget();
+}
+
 TPage* TfmTabbedPage::pageOn(QWidget* sheet) {
   if (!sheet) return nullptr;
   return qobject_cast<TPage*>(sheet->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly));

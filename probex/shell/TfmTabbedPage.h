@@ -17,6 +17,10 @@ class TfmTabbedPage : public TPage {
   // Sheets are named tsPage1, tsPage2, ... in the order they are added, so that the
   // names of their controls are the same from run to run. Adding calls no page hooks.
   void addPage(TPage* page);
+  // Makes a tab active the way adding pages does, calling no page hooks: the main window
+  // brings back the stored tab before the group is first shown, so that only the page
+  // the user will see is refreshed. An index out of range is ignored.
+  void setActiveTabSilently(int index);
 
   void UpdatePage() override;
   void UpdateObject() override;
