@@ -1,6 +1,7 @@
 #include "DaemonOptions.h"
 
 #include "LineSpeed.h"
+#include "PortMap.h"
 #include "TermiosSpeed.h"
 
 #include <QRegularExpression>
@@ -31,7 +32,8 @@ bool setPseudoTerminal(DaemonOptions& options, const QString& value) {
   PseudoTerminalOptions pty;
   pty.comNumber = match.captured(1).toInt();
   pty.lineSpeed = line->bitsPerSecond.value_or(pty.lineSpeed);
-  if (pty.comNumber < 1 || pty.comNumber > 256 || !termiosSpeedOf(pty.lineSpeed)) return false;
+  if (pty.comNumber < MinComNumber || pty.comNumber > MaxComNumber) return false;
+  if (!termiosSpeedOf(pty.lineSpeed)) return false;
   options.pseudoTerminal = pty;
   return true;
 }

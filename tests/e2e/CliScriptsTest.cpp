@@ -115,6 +115,8 @@ TEST(CliScript, RefusesWhatItCannotRun) {
       {{"--device", "serial:/dev/null@14400"}, "ferox-cli: скорость 14400 не поддерживается"},
       {{"--colour", "red"}, "ferox-cli: неизвестный параметр или пустое значение: --colour"},
       {{"one.ferox", "two.ferox"}, "ferox-cli: сценарий может быть только один"},
+      {{"--device", "tcp:127.0.0.1:7778", "--state", "/tmp"},
+       "ferox-cli: --state задаёт папку встроенной ККТ и с этим устройством не нужен"},
   };
   for (const auto& [arguments, message] : refusals) {
     const CliRun run = runCli(arguments);

@@ -4,8 +4,12 @@
 #include "RegisterUnderTest.h"
 #include "ResultCodes.h"
 
+#include "Frame.h"
+#include "Message.h"
+
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
+#include <QTcpSocket>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +54,71 @@ TEST(Daemon, ServesManyCallersEachWithItsOwnProperties) {
   }
   for (std::thread& thread : threads) thread.join();
   EXPECT_EQ(failures, std::vector<int>(callers, 0));
+}
+
+TEST(Daemon, GivesEveryNewCallerAFreshSession) {
+  for (const Transport transport : {Transport::Tcp, Transport::PseudoTerminal}) {
+    SCOPED_TRACE(transportName(transport));
+    RegisterUnderTest device(transport);
+    {
+      const auto first = device.newControl();
+      first->setProperty("UseReceiptRibbon", true);
+      first->setProperty("StringForPrinting", QStringLiteral("ПЕРВЫЙ"));
+      ASSERT_EQ(first->callMethod("PrintString"), result::Ok);
+    }
+    // A new caller sends only what differs from the defaults: the register must not
+    // print on the receipt tape that the first caller chose.
+    const auto second = device.newControl();
+    EXPECT_EQ(second->callMethod("PrintString"), result::InvalidParameters);
+  }
+}
+
+// The wire as a program other than the control may write it.
+class RawConnection {
+ public:
+  explicit RawConnection(const HostPort& daemon) {
+    socket_.connectToHost(daemon.host, quint16(daemon.port));
+    socket_.waitForConnected(5000);
+  }
+  void send(const QByteArray& bytes) {
+    socket_.write(bytes);
+    socket_.waitForBytesWritten(5000);
+  }
+  // The next answer frame's message; nothing when none comes.
+  std::optional<wire::Message> answer() {
+    QByteArray payload;
+    QString error;
+    while (reader_.next(payload, error) != frame::Reader::Status::Frame) {
+      if (!socket_.waitForReadyRead(5000)) return std::nullopt;
+      reader_.append(socket_.readAll());
+    }
+    return wire::decode(payload).message;
+  }
+
+ private:
+  QTcpSocket socket_;
+  frame::Reader reader_;
+};
+
+TEST(Daemon, AnswersSpoiltBytesWithErrorsAndGoesOnServing) {
+  RegisterUnderTest device(Transport::Tcp);
+  RawConnection connection(device.daemon().tcp());
+  const QByteArray deviceType(1, char(0xFC));
+  QByteArray badChecksum = frame::encode(wire::encode(wire::RawRequest{1, deviceType}));
+  badChecksum.back() = char(badChecksum.back() ^ 0x55);
+  connection.send("noise" + badChecksum +
+                  frame::encode(wire::encode(wire::RawRequest{2, deviceType})));
+
+  int errors = 0;
+  std::optional<wire::Message> answer;
+  while ((answer = connection.answer()) && std::holds_alternative<wire::ErrorAnswer>(*answer)) {
+    EXPECT_EQ(std::get<wire::ErrorAnswer>(*answer).result, result::BadAnswer);
+    ++errors;
+  }
+  EXPECT_GE(errors, 2) << "the noise and the spoilt frame";
+  ASSERT_TRUE(answer.has_value() && std::holds_alternative<wire::RawAnswer>(*answer));
+  EXPECT_EQ(std::get<wire::RawAnswer>(*answer).sequence, 2u);
+  EXPECT_EQ(std::get<wire::RawAnswer>(*answer).result, result::Ok);
 }
 
 TEST(Daemon, ClosesTheConnectionWhenTheRegisterDropsTheLink) {

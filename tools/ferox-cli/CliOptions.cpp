@@ -40,6 +40,10 @@ ParsedCliOptions parseCliOptions(const QStringList& arguments) {
       scriptGiven = true;
     }
   }
+  const bool embedded = !options.device || std::holds_alternative<EmbeddedDevice>(*options.device);
+  if (!options.stateDir.isEmpty() && !embedded)
+    return refused(
+        QStringLiteral("--state задаёт папку встроенной ККТ и с этим устройством не нужен"));
   return {options, {}};
 }
 
