@@ -47,8 +47,6 @@ const Command table[] = {
 
 }  // namespace
 
-std::span<const Command> commands() { return table; }
-
 const Command* findCommand(std::string_view method) {
   const auto found = std::ranges::find(table, method, &Command::method);
   return found == std::end(table) ? nullptr : &*found;

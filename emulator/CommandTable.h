@@ -4,7 +4,6 @@
 #include "DeviceModes.h"
 #include "Passwords.h"
 
-#include <span>
 #include <string_view>
 
 // The one table of the methods the register carries out: who may call each, in which
@@ -16,5 +15,4 @@ struct Command {
   CommandHandler run;
 };
 
-std::span<const Command> commands();
 const Command* findCommand(std::string_view method);

@@ -13,18 +13,19 @@ bool isDeviceDate(const QDate& date) {
   return date.isValid() && date.year() >= 2000 && date.year() <= 2099;
 }
 
-// Wall-clock fields read as UTC give a time line without daylight-saving jumps.
-qint64 wallClockMs(const QDateTime& wallClock) {
-  return QDateTime(wallClock.date(), wallClock.time(), Qt::UTC).toMSecsSinceEpoch();
-}
-
 }  // namespace
 
+QDateTime wallClock(const QDate& date, const QTime& time) { return QDateTime(date, time, Qt::UTC); }
+
+bool DeviceClock::start() {
+  if (store_.number(OffsetKey)) return true;
+  StateChange change;
+  change.put(OffsetKey, QDateTime::currentDateTime().offsetFromUtc() * 1000LL);
+  return store_.commit(change);
+}
+
 QDateTime DeviceClock::now() const {
-  const QDateTime hostNow = QDateTime::currentDateTime();
-  const qint64 offset = store_.number(OffsetKey).value_or(hostNow.offsetFromUtc() * 1000LL);
-  const QDateTime device = QDateTime::currentDateTimeUtc().addMSecs(offset);
-  return QDateTime(device.date(), device.time());
+  return QDateTime::currentDateTimeUtc().addMSecs(store_.number(OffsetKey).value_or(0));
 }
 
 std::optional<QDate> DeviceClock::enteredDate() const {
@@ -46,18 +47,18 @@ std::int32_t DeviceClock::confirmDate(const QDate& date) {
   const auto entered = enteredDate();
   if (!entered) return result::DateNotEntered;
   if (date != *entered) return result::DateMismatch;
-  return setClock(QDateTime(date, now().time()), true);
+  return setClock(wallClock(date, now().time()), true);
 }
 
 std::int32_t DeviceClock::setTime(const QTime& time) {
   if (!time.isValid()) return result::InvalidTime;
   const QTime whole(time.hour(), time.minute(), time.second());
-  return setClock(QDateTime(now().date(), whole), false);
+  return setClock(wallClock(now().date(), whole), false);
 }
 
-std::int32_t DeviceClock::setClock(const QDateTime& wallClock, bool confirmingDate) {
+std::int32_t DeviceClock::setClock(const QDateTime& deviceTime, bool confirmingDate) {
   StateChange change;
-  change.put(OffsetKey, wallClockMs(wallClock) - QDateTime::currentMSecsSinceEpoch());
+  change.put(OffsetKey, deviceTime.toMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch());
   if (confirmingDate) dropEnteredDate(change);
   return store_.commit(change) ? result::Ok : result::StorageFailure;
 }

@@ -10,13 +10,20 @@
 class StateChange;
 class StateStore;
 
-// The register's clock: an offset from the host's clock, kept in the state store. The
-// device reads wall-clock time and knows no time zone, so it does not follow the host's
-// daylight-saving changes. A new date takes two steps: it is entered, then confirmed.
+// The register's date-times are wall-clock fields with no time zone. They are held as
+// UTC date-times, which never consult the host's zone: the device does not follow
+// daylight-saving changes, and reading its clock costs no zone lookup.
+QDateTime wallClock(const QDate& date, const QTime& time);
+
+// The register's clock: an offset from the host's clock, kept in the state store. It is
+// set to the host's local time when a state folder is first used. A new date takes two
+// steps: it is entered, then confirmed.
 class DeviceClock {
  public:
   explicit DeviceClock(StateStore& store) : store_(store) {}
 
+  // Sets a new device's clock; false when that cannot be stored.
+  bool start();
   QDateTime now() const;
   // The date entered and not yet confirmed.
   std::optional<QDate> enteredDate() const;
@@ -28,7 +35,7 @@ class DeviceClock {
   static void dropEnteredDate(StateChange& change);
 
  private:
-  std::int32_t setClock(const QDateTime& wallClock, bool confirmingDate);
+  std::int32_t setClock(const QDateTime& deviceTime, bool confirmingDate);
 
   StateStore& store_;
 };

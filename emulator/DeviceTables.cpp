@@ -16,6 +16,19 @@ QString keyOf(const ModelProfile& profile, Address at) {
   return modelPrefix(profile) + QStringLiteral("%1/%2/%3").arg(at.table).arg(at.row).arg(at.field);
 }
 
+// 0 when the field can hold the value; else the code that refuses it.
+std::int32_t check(const FieldSchema& schema, const FieldValue& value) {
+  if (schema.kind == FieldKind::Number) {
+    const auto* number = std::get_if<std::int64_t>(&value);
+    if (!number) return result::FieldValueNotNumber;
+    return *number < schema.min || *number > schema.max ? result::FieldValueOutOfRange : result::Ok;
+  }
+  const auto* text = std::get_if<QString>(&value);
+  if (!text) return result::InvalidParameters;
+  if (!codepage::fits(*text)) return result::TextOutsideCodePage;
+  return text->size() > schema.size ? result::FieldTextTooLong : result::Ok;
+}
+
 }  // namespace
 
 const TableSchema* findTable(const ModelProfile& profile, int number) {
@@ -52,25 +65,16 @@ FieldValue read(const StateStore& store, const ModelProfile& profile, const Tabl
   return read(store, profile, Field{&table, findField(table, field), at});
 }
 
-std::int32_t check(const FieldSchema& schema, const FieldValue& value) {
-  if (schema.kind == FieldKind::Number) {
-    const auto* number = std::get_if<std::int64_t>(&value);
-    if (!number) return result::FieldValueNotNumber;
-    return *number < schema.min || *number > schema.max ? result::FieldValueOutOfRange : result::Ok;
-  }
-  const auto* text = std::get_if<QString>(&value);
-  if (!text) return result::InvalidParameters;
-  if (!codepage::fits(*text)) return result::TextOutsideCodePage;
-  return text->size() > schema.size ? result::FieldTextTooLong : result::Ok;
-}
-
-void write(StateChange& change, const ModelProfile& profile, const Field& field,
-           const FieldValue& value) {
+std::int32_t write(StateStore& store, const ModelProfile& profile, const Field& field,
+                   const FieldValue& value) {
+  if (const std::int32_t refused = check(*field.schema, value)) return refused;
+  StateChange change;
   const QString key = keyOf(profile, field.address);
   if (const auto* number = std::get_if<std::int64_t>(&value))
     change.put(key, *number);
   else
     change.put(key, std::get<QString>(value));
+  return store.commit(change) ? result::Ok : result::StorageFailure;
 }
 
 void resetAll(StateChange& change, const ModelProfile& profile) {

@@ -35,10 +35,10 @@ FieldValue read(const StateStore& store, const ModelProfile& profile, const Fiel
 // A field of a table the model has, found by what the table is rather than by its number.
 FieldValue read(const StateStore& store, const ModelProfile& profile, const TableSchema& table,
                 int row, int field);
-// 0 when the field can hold the value; else the code that refuses it.
-std::int32_t check(const FieldSchema& schema, const FieldValue& value);
-void write(StateChange& change, const ModelProfile& profile, const Field& field,
-           const FieldValue& value);
+// Checks the value and, when the field can hold it, stores it: 0, the refusing code, or
+// StorageFailure.
+std::int32_t write(StateStore& store, const ModelProfile& profile, const Field& field,
+                   const FieldValue& value);
 // Every table of the model back to its defaults.
 void resetAll(StateChange& change, const ModelProfile& profile);
 

@@ -24,7 +24,7 @@ DriverValue hasJournal(Profile p) { return p.hasJournal; }
 
 std::int32_t charsPerLine(Profile p, int font) { return p.printWidth / findFont(font)->charWidth; }
 
-// Numbers the operator table's rows, so that the count follows the table.
+// The count follows the operator table.
 DriverValue operatorCount(Profile) { return std::int32_t(tables::operators.rows); }
 
 const ModelParam params[] = {

@@ -15,8 +15,6 @@ const ModelProfile profiles[] = {
 
 }  // namespace
 
-std::span<const ModelProfile> modelProfiles() { return profiles; }
-
 const ModelProfile& defaultProfile() { return profiles[0]; }
 
 const ModelProfile* findProfile(QStringView id) {

@@ -3,8 +3,6 @@
 #include <QDate>
 #include <QStringView>
 
-#include <span>
-
 struct TableLayout;
 
 // What distinguishes one model of the register family from another. The register
@@ -32,6 +30,5 @@ constexpr int ProtocolMinor = 3;
 constexpr int CodePage = 1251;
 }  // namespace device_type
 
-std::span<const ModelProfile> modelProfiles();
 const ModelProfile& defaultProfile();
 const ModelProfile* findProfile(QStringView id);

@@ -111,10 +111,7 @@ std::int32_t writeTable(Device& device, RawCall& call) {
   if (const std::int32_t refused = readAddress(device, call, field)) return refused;
   const auto value = valueBytes(*field.schema, call.data.rest());
   if (!value) return result::InvalidParameters;
-  if (const std::int32_t refused = device_tables::check(*field.schema, *value)) return refused;
-  StateChange change;
-  device_tables::write(change, *device.profile, field, *value);
-  return device.store.commit(change) ? result::Ok : result::StorageFailure;
+  return device_tables::write(device.store, *device.profile, field, *value);
 }
 
 std::int32_t deviceType(Device& device, RawCall& call) {

@@ -35,7 +35,7 @@ QByteArray RegisterSession::handlePayload(QByteArrayView payload) noexcept {
           sequenceOf(payload),
           QStringLiteral("Ошибка регистратора: %1").arg(QString::fromUtf8(error.what())));
     } catch (...) {
-      return {};
+      return {};  // not even an error answer can be made: nothing is left to send
     }
   } catch (...) {
     return {};
@@ -45,36 +45,45 @@ QByteArray RegisterSession::handlePayload(QByteArrayView payload) noexcept {
 QByteArray RegisterSession::answer(QByteArrayView payload) {
   const wire::Decoded decoded = wire::decode(payload);
   if (!decoded.message) return errorAnswer(sequenceOf(payload), decoded.error);
-
-  if (const auto* request = std::get_if<wire::MethodRequest>(&*decoded.message)) {
-    wire::Properties coerced;
-    coerced.reserve(request->inputs.size());
-    for (const wire::PropertyValue& input : request->inputs)
-      coerced.push_back({input.id, coerceTo(propertyInfo(input.id).type, input.value)});
-    for (const wire::PropertyValue& input : coerced) {
-      mirror_.set(input.id, input.value);
-      history_.record(input.id);
-    }
-    mirror_.clearChanges();
-    const auto result = register_->callMethod(request->method, mirror_, history_, linkInterface_);
-    if (!result) {
-      linkDropped_ = true;
-      return {};
-    }
-    wire::MethodAnswer reply{request->sequence, *result, {}};
-    for (const PropertyId id : mirror_.changes()) reply.outputs.push_back({id, mirror_.get(id)});
-    mirror_.clearChanges();
-    return wire::encode(reply);
-  }
-
-  if (const auto* request = std::get_if<wire::RawRequest>(&*decoded.message)) {
-    const auto reply = register_->exchangeBytes(request->command);
-    if (!reply) {
-      linkDropped_ = true;
-      return {};
-    }
-    return wire::encode(wire::RawAnswer{request->sequence, reply->result, reply->answer});
-  }
-
+  if (const auto* request = std::get_if<wire::MethodRequest>(&*decoded.message))
+    return answerMethod(*request);
+  if (const auto* request = std::get_if<wire::RawRequest>(&*decoded.message))
+    return answerRaw(*request);
   return errorAnswer(sequenceOf(payload), QStringLiteral("Регистратор принимает только запросы"));
+}
+
+void RegisterSession::takeInputs(const wire::Properties& inputs) {
+  // Every input is converted before any is kept: a request with one bad value changes
+  // nothing.
+  wire::Properties converted;
+  converted.reserve(inputs.size());
+  for (const wire::PropertyValue& input : inputs)
+    converted.push_back({input.id, coerceTo(propertyInfo(input.id).type, input.value)});
+  for (const wire::PropertyValue& input : converted) {
+    mirror_.set(input.id, input.value);
+    history_.record(input.id);
+  }
+  mirror_.clearChanges();
+}
+
+QByteArray RegisterSession::answerMethod(const wire::MethodRequest& request) {
+  takeInputs(request.inputs);
+  const auto result = register_->callMethod(request.method, mirror_, history_, linkInterface_);
+  if (!result) {
+    linkDropped_ = true;
+    return {};
+  }
+  wire::MethodAnswer reply{request.sequence, *result, {}};
+  for (const PropertyId id : mirror_.changes()) reply.outputs.push_back({id, mirror_.get(id)});
+  mirror_.clearChanges();
+  return wire::encode(reply);
+}
+
+QByteArray RegisterSession::answerRaw(const wire::RawRequest& request) {
+  const auto reply = register_->exchangeBytes(request.command);
+  if (!reply) {
+    linkDropped_ = true;
+    return {};
+  }
+  return wire::encode(wire::RawAnswer{request.sequence, reply->result, reply->answer});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceCall.h"
+#include "Message.h"
 #include "PropertyBag.h"
 
 #include <QByteArray>
@@ -31,10 +32,11 @@ class RegisterSession {
   QByteArray handlePayload(QByteArrayView payload) noexcept;
   bool linkDropped() const { return linkDropped_; }
 
-  const PropertyBag& properties() const { return mirror_; }
-
  private:
   QByteArray answer(QByteArrayView payload);
+  void takeInputs(const wire::Properties& inputs);
+  QByteArray answerMethod(const wire::MethodRequest& request);
+  QByteArray answerRaw(const wire::RawRequest& request);
 
   std::shared_ptr<VirtualRegister> register_;
   int linkInterface_;

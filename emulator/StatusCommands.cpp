@@ -31,13 +31,13 @@ std::int32_t getECRStatus(Device& device, Call& call) {
   status::reportFlags(device, out);
   out.setECRSoftVersion(QString::fromUtf16(profile.softVersion));
   out.setECRBuild(profile.softBuild);
-  out.setECRSoftDate(QDateTime(profile.softDate, QTime(0, 0)));
+  out.setECRSoftDate(wallClock(profile.softDate, QTime(0, 0)));
   out.setLogicalNumber(std::int32_t(
       std::get<std::int64_t>(settingOf(device, tables::cashRegister, ShopNumberField))));
   out.setOpenDocumentNumber(0);
   out.setPortNumber(call.linkInterface);
   out.setSessionNumber(0);
-  out.setDate(QDateTime(now.date(), QTime(0, 0)));
+  out.setDate(wallClock(now.date(), QTime(0, 0)));
   out.setTime(now);
   out.setSerialNumber(identity::serialNumber(device));
   out.setINN(std::get<QString>(settingOf(device, tables::fiscalStorage, InnField)));

@@ -90,10 +90,7 @@ std::int32_t writeTable(Device& device, Call& call) {
   if (const std::int32_t missing = locateRequested(device, call.properties, field)) return missing;
   const auto value = requestedValue(*field.schema, call);
   if (!value) return result::FieldValueNotNumber;
-  if (const std::int32_t refused = device_tables::check(*field.schema, *value)) return refused;
-  StateChange change;
-  device_tables::write(change, *device.profile, field, *value);
-  return device.store.commit(change) ? result::Ok : result::StorageFailure;
+  return device_tables::write(device.store, *device.profile, field, *value);
 }
 
 std::int32_t initTable(Device& device, Call&) {

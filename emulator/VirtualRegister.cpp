@@ -21,7 +21,7 @@ const char ExchangeBytesMethod[] = "ExchangeBytes";
 VirtualRegister::VirtualRegister(const QString& stateDir)
     : device_(std::make_unique<Device>(stateDir)),
       settingsFile_(QDir(stateDir).filePath(SettingsFileName)) {
-  if (!device_->store.open(stateDir))
+  if (!device_->store.open(stateDir) || !device_->clock.start())
     qWarning().noquote() << QStringLiteral("Виртуальная ККТ: %1").arg(device_->store.error());
   std::lock_guard lock(mutex_);
   refreshSettings();
