@@ -31,9 +31,9 @@ bool setPseudoTerminal(DaemonOptions& options, const QString& value) {
   if (!match.hasMatch()) return false;
   PseudoTerminalOptions pty;
   pty.comNumber = match.captured(1).toInt();
-  pty.lineSpeed = line->bitsPerSecond.value_or(pty.lineSpeed);
+  pty.lineSpeed = line->bitsPerSecond;
   if (pty.comNumber < MinComNumber || pty.comNumber > MaxComNumber) return false;
-  if (!termiosSpeedOf(pty.lineSpeed)) return false;
+  if (pty.lineSpeed && !termiosSpeedOf(*pty.lineSpeed)) return false;
   options.pseudoTerminal = pty;
   return true;
 }
@@ -98,14 +98,15 @@ QString daemonUsage() {
       "\n"
       "Виртуальная ККТ для сети и последовательной линии.\n"
       "\n"
-      "  --state ПАПКА          папка состояния ККТ (по умолчанию FEROX_REGISTER_STATE или\n"
-      "                         папка данных пользователя)\n"
-      "  --tcp АДРЕС:ПОРТ       где принимать подключения по TCP (по умолчанию 127.0.0.1:7778;\n"
-      "                         порт 0 выбирает свободный порт)\n"
-      "  --pty COMn[@СКОРОСТЬ]  линия на псевдотерминале, записанная в карту портов как COMn;\n"
-      "                         ККТ отвечает только на заданной скорости (по умолчанию 115200)\n"
-      "  --announce АДРЕС[:ПОРТ] куда раз в секунду посылать объявление по UDP (по умолчанию\n"
-      "                         127.0.0.1:16327)\n"
+      "  --state ПАПКА            папка состояния ККТ (по умолчанию FEROX_REGISTER_STATE или\n"
+      "                           папка данных пользователя)\n"
+      "  --tcp АДРЕС:ПОРТ         где принимать подключения по TCP (по умолчанию\n"
+      "                           127.0.0.1:7778; порт 0 выбирает свободный порт)\n"
+      "  --pty COMn[@СКОРОСТЬ]    линия на псевдотерминале, записанная в карту портов как\n"
+      "                           COMn; ККТ отвечает только на заданной скорости, без неё\n"
+      "                           на своей (параметр обмена порта 0, с завода 115200)\n"
+      "  --announce АДРЕС[:ПОРТ]  куда раз в секунду посылать объявление по UDP (по\n"
+      "                           умолчанию 127.0.0.1:16327)\n"
       "\n"
       "Остановка: SIGTERM или Ctrl+C.\n");
 }

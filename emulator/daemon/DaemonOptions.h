@@ -7,11 +7,12 @@
 
 #include <optional>
 
-// The register's serial line: a pseudo-terminal known to the port map as COM<comNumber>,
-// answering only at lineSpeed bits per second.
+// The register's serial line: a pseudo-terminal known to the port map as COM<comNumber>.
+// It answers only at lineSpeed bits per second when one is given, else at the speed the
+// register itself is set to (its exchange parameters, 115200 from the factory).
 struct PseudoTerminalOptions {
   int comNumber = 0;
-  int lineSpeed = 115200;
+  std::optional<int> lineSpeed;
   bool operator==(const PseudoTerminalOptions&) const = default;
 };
 

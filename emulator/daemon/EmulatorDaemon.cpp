@@ -43,10 +43,11 @@ bool EmulatorDaemon::start() {
       report_ << QStringLiteral("COM%1 указывал на %2, теперь на линию ККТ")
                      .arg(pty->comNumber)
                      .arg(*replaced);
-    report_ << QStringLiteral("Линия COM%1: %2, %3 бод")
+    report_ << QStringLiteral("Линия COM%1: %2, %3 бод%4")
                    .arg(pty->comNumber)
                    .arg(line_->devicePath())
-                   .arg(pty->lineSpeed);
+                   .arg(line_->bitsPerSecond())
+                   .arg(pty->lineSpeed ? QString() : QStringLiteral(" (скорость ККТ)"));
   }
 
   announcer_ = std::make_unique<Announcer>();

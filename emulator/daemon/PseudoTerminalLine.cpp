@@ -1,9 +1,11 @@
 #include "PseudoTerminalLine.h"
 
+#include "BaudRates.h"
 #include "FeroxError.h"
 #include "PortMap.h"
 #include "RegisterSession.h"
 #include "TermiosSpeed.h"
+#include "VirtualRegister.h"
 
 #include <QDebug>
 
@@ -16,6 +18,9 @@
 #include <unistd.h>
 
 namespace {
+
+// The register's RS-232 port among its exchange ports.
+constexpr int SerialPortNumber = 0;
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
@@ -32,7 +37,7 @@ bool makeRaw(int fd, speed_t speed) {
 }  // namespace
 
 PseudoTerminalLine::PseudoTerminalLine(std::shared_ptr<VirtualRegister> device, QObject* parent)
-    : QObject(parent), service_(std::move(device), link_interface::Serial) {}
+    : QObject(parent), device_(device), service_(std::move(device), link_interface::Serial) {}
 
 PseudoTerminalLine::~PseudoTerminalLine() { close(); }
 
@@ -44,10 +49,8 @@ bool PseudoTerminalLine::fail(const QString& reason) {
 
 bool PseudoTerminalLine::open(const PseudoTerminalOptions& options) {
   options_ = options;
-  const auto speed = termiosSpeedOf(options.lineSpeed);
-  if (!speed)
-    return fail(QStringLiteral("Скорость %1 бод не поддерживается").arg(options.lineSpeed));
-  lineSpeed_ = *speed;
+  if (!lineSpeed())
+    return fail(QStringLiteral("Скорость %1 бод не поддерживается").arg(bitsPerSecond()));
   if (!openPseudoTerminal())
     return fail(QStringLiteral("Не удалось открыть псевдотерминал: %1").arg(systemError()));
   try {
@@ -73,7 +76,7 @@ bool PseudoTerminalLine::openPseudoTerminal() {
   if (ptsname_r(master_, path, sizeof path) != 0) return false;
   devicePath_ = QString::fromLocal8Bit(path);
   deviceSide_ = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (deviceSide_ < 0 || !makeRaw(deviceSide_, lineSpeed_)) return false;
+  if (deviceSide_ < 0 || !makeRaw(deviceSide_, *lineSpeed())) return false;
   // Packet mode tells us when a caller flushes the line, which is how a caller that
   // opens it starts.
   int packetMode = 1;
@@ -112,9 +115,19 @@ void PseudoTerminalLine::handlePacket(const char* bytes, long count) {
   send(reply.bytes);
 }
 
+int PseudoTerminalLine::bitsPerSecond() const {
+  if (options_.lineSpeed) return *options_.lineSpeed;
+  const int code = device_->exchangeParams(SerialPortNumber).baudRate;
+  return code >= 0 && code < int(baudRateTable.size()) ? baudRateTable[std::size_t(code)] : 0;
+}
+
+std::optional<speed_t> PseudoTerminalLine::lineSpeed() const {
+  return termiosSpeedOf(bitsPerSecond());
+}
+
 bool PseudoTerminalLine::heardAtLineSpeed() const {
   termios line{};
-  return tcgetattr(deviceSide_, &line) == 0 && cfgetospeed(&line) == lineSpeed_;
+  return tcgetattr(deviceSide_, &line) == 0 && cfgetospeed(&line) == lineSpeed();
 }
 
 void PseudoTerminalLine::send(const QByteArray& bytes) {

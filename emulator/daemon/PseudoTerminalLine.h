@@ -17,8 +17,9 @@ class VirtualRegister;
 
 // The register on a serial line: the master side of a pseudo-terminal, whose other side
 // is registered in the port map as a COM number while the line is open. Like a real
-// device it hears only bytes sent at its own speed: at any other speed the caller gets
-// silence. Each time a caller opens and sets up the line the session starts afresh.
+// device it hears only bytes sent at its own speed (the one given, else the register's
+// exchange parameter, so that SetExchangeParam moves it): at any other speed the caller
+// gets silence. Each time a caller opens and sets up the line the session starts afresh.
 class PseudoTerminalLine : public QObject {
   Q_OBJECT
  public:
@@ -30,6 +31,8 @@ class PseudoTerminalLine : public QObject {
   bool open(const PseudoTerminalOptions& options);
   QString error() const { return error_; }
   QString devicePath() const { return devicePath_; }
+  // The speed the line answers at now.
+  int bitsPerSecond() const;
   // The path the COM number pointed at before, when open() replaced another entry.
   std::optional<QString> replacedPath() const { return replacedPath_; }
 
@@ -39,13 +42,14 @@ class PseudoTerminalLine : public QObject {
   void readPackets();
   void handlePacket(const char* bytes, long count);
   bool heardAtLineSpeed() const;
+  std::optional<speed_t> lineSpeed() const;
   void send(const QByteArray& bytes);
   void flushOutput();
   void close();
 
+  std::shared_ptr<VirtualRegister> device_;
   FrameService service_;
   PseudoTerminalOptions options_;
-  speed_t lineSpeed_ = B0;
   int master_ = -1;
   // Our own descriptor of the line's device side keeps the line up (and its settings)
   // between callers.

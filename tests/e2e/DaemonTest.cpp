@@ -153,6 +153,23 @@ TEST(Daemon, AnswersOnItsLineOnlyAtItsSpeed) {
   }
 }
 
+TEST(Daemon, ItsLineFollowsTheRegistersOwnSpeedWhenNoneIsGiven) {
+  RegisterUnderTest device(Transport::PseudoTerminal);
+  const auto line = device.newControl();
+  line->setProperty("Timeout", 300);
+  ASSERT_EQ(line->callMethod("GetShortECRStatus"), result::Ok) << "115200 from the factory";
+
+  const auto network = device.newControlOver(Transport::Tcp);
+  network->setProperty("PortNumber", 0);
+  network->setProperty("BaudRate", 3);
+  network->setProperty("Timeout", 1000);
+  ASSERT_EQ(network->callMethod("SetExchangeParam"), result::Ok);
+
+  EXPECT_EQ(line->callMethod("GetShortECRStatus"), result::NoConnection);
+  line->setProperty("BaudRate", 3);
+  EXPECT_EQ(line->callMethod("GetShortECRStatus"), result::Ok) << "now at 19200";
+}
+
 TEST(Daemon, DeviceSearchFindsItsLineAtItsSpeed) {
   RegisterUnderTest device(Transport::PseudoTerminal, 19200);
   auto control = device.newControl();

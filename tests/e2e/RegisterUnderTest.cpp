@@ -39,7 +39,7 @@ std::string transportName(Transport transport) {
 
 void PrintTo(Transport transport, std::ostream* out) { *out << transportName(transport); }
 
-RegisterUnderTest::RegisterUnderTest(Transport transport, int lineSpeed)
+RegisterUnderTest::RegisterUnderTest(Transport transport, std::optional<int> lineSpeed)
     : transport_(transport), lineSpeed_(lineSpeed) {
   QDir().mkpath(stateDir());
   if (!announcements_.bind(QHostAddress::LocalHost, 0))
@@ -55,7 +55,8 @@ void RegisterUnderTest::startDaemon() {
   };
   if (transport_ == Transport::PseudoTerminal)
     arguments << QStringLiteral("--pty")
-              << QStringLiteral("COM%1@%2").arg(TestComNumber).arg(lineSpeed_);
+              << QStringLiteral("COM%1").arg(TestComNumber) +
+                     (lineSpeed_ ? QStringLiteral("@%1").arg(*lineSpeed_) : QString());
   daemon_ = std::make_unique<DaemonProcess>();
   if (!daemon_->start(arguments))
     throw std::runtime_error("ferox-emulator did not start: " + daemon_->output().toStdString());
@@ -66,9 +67,9 @@ void RegisterUnderTest::restartDaemon() {
   startDaemon();
 }
 
-std::unique_ptr<FeroxControl> RegisterUnderTest::newControl() const {
+std::unique_ptr<FeroxControl> RegisterUnderTest::newControlOver(Transport transport) const {
   auto control = std::make_unique<FeroxControl>(standardLinkFactory(stateDir()));
-  switch (transport_) {
+  switch (transport) {
     case Transport::Embedded:
       control->setProperty("ConnectionType", connection::Embedded);
       break;
@@ -81,7 +82,7 @@ std::unique_ptr<FeroxControl> RegisterUnderTest::newControl() const {
     case Transport::PseudoTerminal:
       control->setProperty("ConnectionType", connection::Serial);
       control->setProperty("ComNumber", TestComNumber);
-      control->setProperty("BaudRate", baudRateCodeOf(lineSpeed_));
+      control->setProperty("BaudRate", baudRateCodeOf(lineSpeed_.value_or(FactoryLineSpeed)));
       break;
   }
   return control;
@@ -98,7 +99,7 @@ QStringList RegisterUnderTest::cliDeviceArguments() const {
       return {QStringLiteral("--device"),
               QStringLiteral("serial:%1@%2")
                   .arg(serialPortPath(TestComNumber).value_or(QString()))
-                  .arg(lineSpeed_)};
+                  .arg(lineSpeed_.value_or(FactoryLineSpeed))};
   }
   return {};
 }

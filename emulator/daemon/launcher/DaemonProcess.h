@@ -34,9 +34,9 @@ class DaemonProcess {
   int stop();
   // SIGKILL: the daemon gets no chance to tidy up.
   void kill();
-  bool isRunning() const;
 
  private:
+  bool isRunning() const;
   bool readyLineSeen();
 
   std::unique_ptr<QProcess> process_;
