@@ -2,7 +2,6 @@
 
 #include "FeroxError.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -10,29 +9,12 @@
 
 namespace {
 
-constexpr auto ProfileVariable = "PROBEX_PROFILE";
 const QString SettingsOrganisation = QStringLiteral("Kelvara");
 const QString SettingsKey = QStringLiteral("Tests/Ferox/A4/Param");
 const QString DriverFolder = QStringLiteral("Vortan/Ferox");
 
 QString besideTheProgram(const QString& name) {
   return QDir(QCoreApplication::applicationDirPath()).filePath(name);
-}
-
-QString profileFromCommandLine(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Probex: проверка драйвера ККТ"));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption profile(
-      QStringLiteral("profile"),
-      QStringLiteral("Папка профиля: настройки и locale.ini хранятся в ней, а не в папках "
-                     "пользователя (по умолчанию берётся из PROBEX_PROFILE)."),
-      QStringLiteral("DIR"));
-  parser.addOption(profile);
-  parser.process(arguments);
-  if (parser.isSet(profile)) return parser.value(profile);
-  return qEnvironmentVariable(ProfileVariable);
 }
 
 }  // namespace
@@ -43,8 +25,7 @@ ProbexPaths::ProbexPaths(const QString& profileFolder) : ProbexPaths() {
   FProfileFolder = QDir(profileFolder).absolutePath();
 }
 
-ProbexPaths ProbexPaths::fromCommandLine(const QStringList& arguments) {
-  const QString folder = profileFromCommandLine(arguments);
+ProbexPaths ProbexPaths::forProfile(const QString& folder) {
   if (folder.isEmpty()) return {};
   if (!QDir().mkpath(folder))
     throw FeroxError(QStringLiteral("Не удалось создать папку профиля \"%1\"").arg(folder));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -20,9 +19,9 @@ class ProbexPaths {
   ProbexPaths();
   explicit ProbexPaths(const QString& profileFolder);
 
-  // "--profile DIR" on the command line, else the PROBEX_PROFILE environment variable,
-  // else the user's folders. Throws FeroxError when a profile folder cannot be created.
-  static ProbexPaths fromCommandLine(const QStringList& arguments);
+  // The profile folder, created when missing; the user's folders when the folder is
+  // empty. Throws FeroxError when the folder cannot be created.
+  static ProbexPaths forProfile(const QString& folder);
 
   // The settings store; it is created only when something is written to it.
   std::unique_ptr<QSettings> openSettings() const;

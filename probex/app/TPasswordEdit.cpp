@@ -85,10 +85,12 @@ void TPasswordEdit::focusOutEvent(QFocusEvent* event) {
 void TPasswordEdit::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  // The standard paste command would insert unchecked text; it is replaced by one that
-  // goes through the same check as the keyboard.
+  // The standard paste command would insert unchecked text; it is rewired to the same
+  // check as the keyboard's. It is known by the text the line edit itself gives it.
+  const QString pasteText = QLineEdit::tr("&Paste");
   for (QAction* action : menu->actions()) {
-    if (action->objectName() != QLatin1String("edit-paste")) continue;
+    if (!action->text().startsWith(pasteText)) continue;
+    action->setObjectName(QStringLiteral("edit-paste"));
     disconnect(action, &QAction::triggered, nullptr, nullptr);
     connect(action, &QAction::triggered, this, [this] { pasteFromClipboard(false); });
   }

@@ -68,6 +68,13 @@ QLabel* buddyLabel(const QString& text, QWidget* field, QWidget* parent) {
   return label;
 }
 
+QLineEdit* readOnlyField(const QString& name, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  field->setReadOnly(true);
+  return field;
+}
+
 bool hasStoredSettings(const QSettings& settings) {
   return settings.status() == QSettings::NoError && !settings.allKeys().isEmpty();
 }
@@ -84,23 +91,8 @@ TfmMain::TfmMain(const PageRegistry& registry, const ProbexPaths& paths, QWidget
       FLanguage(InterfaceLanguage::read(paths.localeIniPath())),
       FChosenLanguage(FLanguage),
       FPages(std::make_unique<TPages>()) {
-  setObjectName(QStringLiteral("fmMain"));
-  setWindowTitle(defaultCaption());
   ErrorReporter::guard(this, [&] { Translation::use(FLanguage, FPaths.catalogueFolder()); });
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  createMenu(*layout);
-  auto* pnlMain = new QWidget(this);
-  pnlMain->setObjectName(QStringLiteral("pnlMain"));
-  auto* mainLayout = new QVBoxLayout(pnlMain);
-  mainLayout->setContentsMargins(0, 0, 0, 0);
-  mainLayout->setSpacing(0);
-  mainLayout->addWidget(createTopBand());
-  mainLayout->addWidget(createMiddle(), 1);
-  mainLayout->addWidget(createStatusPanel());
-  layout->addWidget(pnlMain, 1);
+  createForm();
   Translation::translateForm(*this);
 
   PageNotifier().OnChange = [this](TPageNotifier&, bool Value) { actionChanged(Value); };
@@ -121,6 +113,24 @@ TfmMain::~TfmMain() {
   FCurrentPage = nullptr;
   FPages.reset();
   FreeDriver();
+}
+
+void TfmMain::createForm() {
+  setObjectName(QStringLiteral("fmMain"));
+  setWindowTitle(defaultCaption());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  createMenu(*layout);
+  auto* pnlMain = new QWidget(this);
+  pnlMain->setObjectName(QStringLiteral("pnlMain"));
+  auto* mainLayout = new QVBoxLayout(pnlMain);
+  mainLayout->setContentsMargins(0, 0, 0, 0);
+  mainLayout->setSpacing(0);
+  mainLayout->addWidget(createTopBand());
+  mainLayout->addWidget(createMiddle(), 1);
+  mainLayout->addWidget(createStatusPanel());
+  layout->addWidget(pnlMain, 1);
 }
 
 void TfmMain::createMenu(QVBoxLayout& layout) {
@@ -204,31 +214,23 @@ QWidget* TfmMain::createMiddle() {
   return spMain;
 }
 
-QLineEdit* TfmMain::addResultField(const QString& name) {
-  auto* field = new QLineEdit;
-  field->setObjectName(name);
-  field->setReadOnly(true);
-  return field;
-}
-
 QWidget* TfmMain::createStatusPanel() {
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("pnlInfo"));
   panel->setFixedHeight(StatusPanelHeight);
-  edtResult = addResultField(QStringLiteral("edtResult"));
-  edtSent = addResultField(QStringLiteral("edtSent"));
-  edtReceived = addResultField(QStringLiteral("edtReceived"));
-  edtTime = addResultField(QStringLiteral("edtTime"));
-  edtOperator = addResultField(QStringLiteral("edtOperator"));
-  edtPassword = new TPasswordEdit;
+  edtResult = readOnlyField(QStringLiteral("edtResult"), panel);
+  edtSent = readOnlyField(QStringLiteral("edtSent"), panel);
+  edtReceived = readOnlyField(QStringLiteral("edtReceived"), panel);
+  edtTime = readOnlyField(QStringLiteral("edtTime"), panel);
+  edtOperator = readOnlyField(QStringLiteral("edtOperator"), panel);
+  edtPassword = new TPasswordEdit(panel);
   edtPassword->setObjectName(QStringLiteral("edtPassword"));
   edtPassword->setToolTip(QStringLiteral("Password"));
-
-  auto* properties = new QPushButton(QStringLiteral("Настройка свойств"));
+  auto* properties = new QPushButton(QStringLiteral("Настройка свойств"), panel);
   properties->setObjectName(QStringLiteral("btnProperties"));
   properties->setToolTip(QStringLiteral("ShowProperties"));
   connect(properties, &QPushButton::clicked, this, [this] { showProperties(true); });
-  auto* close = new QPushButton(QStringLiteral("Закрыть"));
+  auto* close = new QPushButton(QStringLiteral("Закрыть"), panel);
   close->setObjectName(QStringLiteral("btnClose"));
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
@@ -250,12 +252,9 @@ QWidget* TfmMain::createStatusPanel() {
       {QStringLiteral("Пароль:"), edtPassword, 2, 2},
   };
   for (const auto& f : fields) {
-    f.field->setParent(panel);
     grid->addWidget(buddyLabel(f.caption, f.field, panel), f.row, f.column);
     grid->addWidget(f.field, f.row, f.column + 1);
   }
-  properties->setParent(panel);
-  close->setParent(panel);
   grid->addWidget(properties, 0, 4);
   grid->addWidget(close, 1, 4);
   return panel;
@@ -299,27 +298,28 @@ void TfmMain::restoreSettings() {
   int group = 0;
   int tab = 0;
   const auto settings = FPaths.openSettings();
-  if (hasStoredSettings(*settings)) {
+  const bool stored = hasStoredSettings(*settings);
+  if (stored) {
     ControlValues::restore(*this, *settings);
     group = ControlValues::integerValue(settings->value(PageIndexKey)).value_or(0);
     tab = ControlValues::integerValue(settings->value(TabIndexKey)).value_or(0);
   }
-  restoreWindow(*settings);
+  restoreWindow(stored ? settings.get() : nullptr);
   showGroup(group, tab);
 }
 
-void TfmMain::restoreWindow(const QSettings& settings) {
+void TfmMain::restoreWindow(const QSettings* settings) {
   const QSize design(DesignClientWidth,
                      DesignClientHeight + layout()->menuBar()->sizeHint().height());
   const QRect screenArea = screen()->availableGeometry();
   QRect centred(QPoint(), design);
   centred.moveCenter(screenArea.center());
   StoredPlacement stored;
-  if (hasStoredSettings(settings)) {
-    stored.width = ControlValues::integerValue(settings.value(WidthKey));
-    stored.height = ControlValues::integerValue(settings.value(HeightKey));
-    stored.top = ControlValues::integerValue(settings.value(TopKey));
-    stored.left = ControlValues::integerValue(settings.value(LeftKey));
+  if (settings) {
+    stored.width = ControlValues::integerValue(settings->value(WidthKey));
+    stored.height = ControlValues::integerValue(settings->value(HeightKey));
+    stored.top = ControlValues::integerValue(settings->value(TopKey));
+    stored.left = ControlValues::integerValue(settings->value(LeftKey));
   }
   const QRect placed = placeWindow(centred, stored, minimumSizeHint(), screenArea);
   resize(placed.size());

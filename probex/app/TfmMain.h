@@ -35,11 +35,11 @@ class TfmMain : public TBaseForm {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void createForm();
   void createMenu(QVBoxLayout& layout);
   QWidget* createTopBand();
   QWidget* createMiddle();
   QWidget* createStatusPanel();
-  QLineEdit* addResultField(const QString& name);
 
   void buildPages(const PageRegistry& registry);
   void addGroup(const PageGroup& group);
@@ -47,7 +47,8 @@ class TfmMain : public TBaseForm {
   void initializePages();
 
   void restoreSettings();
-  void restoreWindow(const QSettings& settings);
+  // Size and position from the store; the design size, centred, without one.
+  void restoreWindow(const QSettings* settings);
   void storeSettings();
   int activeTabIndex() const;
 

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "FeroxError.h"
 #include "InterfaceLanguage.h"
 #include "ProbexPaths.h"
@@ -66,20 +67,30 @@ TEST(ProbexPathsTest, AProfileFromTheCommandLineOrTheEnvironmentHoldsSettingsAnd
     QString folder;
   };
   const Case cases[] = {
-      {{"probex", "--profile", argumentProfile}, argumentProfile},
+      {{"probex", "--profile", argumentProfile, "--screenshot", "окно.png"}, argumentProfile},
       {{"probex"}, fromEnvironment.path()},
   };
   for (const Case& c : cases) {
-    const ProbexPaths paths = ProbexPaths::fromCommandLine(c.arguments);
+    const CommandLine commandLine = parseCommandLine(c.arguments);
+    EXPECT_EQ(commandLine.profileFolder, c.folder);
+    const ProbexPaths paths = ProbexPaths::forProfile(commandLine.profileFolder);
     EXPECT_EQ(paths.localeIniPath(), c.folder + "/Vortan/Ferox/locale.ini");
     EXPECT_EQ(paths.openSettings()->fileName(), c.folder + "/Kelvara/Tests/Ferox/A4/Param.ini");
     EXPECT_TRUE(QDir(c.folder).exists());
   }
+  EXPECT_EQ(parseCommandLine(cases[0].arguments).screenshotFile, "окно.png");
   qunsetenv("PROBEX_PROFILE");
-  const ProbexPaths user = ProbexPaths::fromCommandLine({"probex"});
+  const ProbexPaths user = ProbexPaths::forProfile(parseCommandLine({"probex"}).profileFolder);
   EXPECT_TRUE(user.openSettings()->fileName().endsWith("/Kelvara/Tests/Ferox/A4/Param.conf"))
       << user.openSettings()->fileName().toStdString();
   EXPECT_TRUE(user.localeIniPath().endsWith("/Vortan/Ferox/locale.ini"));
+}
+
+TEST(ProbexPathsTest, AProfileFolderThatCannotBeCreatedIsAnError) {
+  QTemporaryDir folder;
+  QFile blocker(folder.filePath(QStringLiteral("файл")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  EXPECT_THROW(ProbexPaths::forProfile(blocker.fileName() + "/профиль"), FeroxError);
 }
 
 TEST(ProbexPathsTest, SettingsWrittenInAProfileGoToItsOwnFile) {

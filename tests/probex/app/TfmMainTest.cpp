@@ -5,11 +5,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
+
+#include <functional>
 
 namespace {
 
@@ -132,9 +136,52 @@ TEST_F(TfmMainTest, LeavingThePasswordBoxShowsWhatTheDriverHolds) {
   EXPECT_TRUE(errors.messages.isEmpty()) << "an emptied box is not an error";
 }
 
-TEST_F(TfmMainTest, PastingIntoThePasswordBoxIsCheckedFirst) {
+// Every way a text can be pasted into the password box.
+struct PasteRoute {
+  const char* name;
+  std::function<void(QLineEdit&, const QString&)> paste;
+};
+
+const PasteRoute pasteRoutes[] = {
+    {"Ctrl+V",
+     [](QLineEdit& box, const QString& text) {
+       QApplication::clipboard()->setText(text);
+       QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+     }},
+    {"Shift+Insert",
+     [](QLineEdit& box, const QString& text) {
+       QApplication::clipboard()->setText(text);
+       QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+     }},
+    {"context menu",
+     [](QLineEdit& box, const QString& text) {
+       QApplication::clipboard()->setText(text);
+       QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               box.mapToGlobal(QPoint(5, 5)));
+       QApplication::sendEvent(&box, &event);
+       QWidget* menu = QApplication::activePopupWidget();
+       ASSERT_TRUE(menu);
+       auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+       ASSERT_TRUE(paste);
+       paste->setEnabled(true);
+       paste->trigger();
+       menu->close();
+     }},
+    {"drop",
+     [](QLineEdit& box, const QString& text) {
+       QMimeData data;
+       data.setText(text);
+       const QPoint end(box.width() - 4, box.height() / 2);  // after the text
+       QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+       QApplication::sendEvent(&box, &enter);
+       QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+       QApplication::sendEvent(&box, &drop);
+     }},
+};
+
+TEST_F(TfmMainTest, PastingIntoThePasswordBoxIsCheckedFirstWhicheverWayItComes) {
   struct Case {
-    QString clipboard;
+    QString pasted;
     QString message;
     QString text;
   };
@@ -145,23 +192,45 @@ TEST_F(TfmMainTest, PastingIntoThePasswordBoxIsCheckedFirst) {
       {"77", {}, "577"},
   };
   recorder().preset("Password", 5);
-  start();
+  TfmMain& main = start();
+  ASSERT_TRUE(showActive(main));
   auto* password = find<QLineEdit>(QStringLiteral("edtPassword"));
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.clipboard.left(20).toStdString());
-    errors.messages.clear();
-    recorder().clearJournal();
-    password->setText(QStringLiteral("5"));
-    password->end(false);
-    QApplication::clipboard()->setText(c.clipboard);
-    QTest::keyClick(password, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(password->text(), c.text);
-    EXPECT_EQ(errors.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
-    if (c.message.isEmpty())
-      EXPECT_TRUE(recorder().writes().contains("Password=577"));
-    else
-      EXPECT_TRUE(recorder().writes().filter("Password").isEmpty());
+  password->setFocus();
+  for (const PasteRoute& route : pasteRoutes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(route.name + (": " + c.pasted.left(20).toStdString()));
+      errors.messages.clear();
+      password->setText(QStringLiteral("5"));
+      password->end(false);
+      recorder().clearJournal();
+      route.paste(*password, c.pasted);
+      EXPECT_EQ(password->text(), c.text);
+      EXPECT_EQ(errors.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+      EXPECT_EQ(recorder().writes().filter("Password"),
+                c.message.isEmpty() ? QStringList{"Password=577"} : QStringList());
+    }
   }
+}
+
+TEST_F(TfmMainTest, DamagedStoredValuesNeverStopTheStart) {
+  profile.store(QStringLiteral("PageIndex"), QString(100000, QLatin1Char('9')));
+  profile.store(QStringLiteral("TabIndex"), QStringLiteral("вторая"));
+  profile.store(QStringLiteral("MPWidth"), 100000);
+  profile.store(QStringLiteral("MPHeigth"), -40);
+  profile.store(QStringLiteral("MPTop"), QStringLiteral("верх"));
+  profile.store(PasswordKey, QString(100000, QLatin1Char('7')));
+  recorder().preset("Password", 30);
+  TfmMain& main = start();
+  EXPECT_EQ(groupList()->currentRow(), 0);
+  EXPECT_EQ(group(1)->tabs()->currentIndex(), 0);
+  const QRect screen = main.screen()->availableGeometry();
+  EXPECT_LE(main.width(), screen.width());
+  EXPECT_GE(main.height(), main.minimumSizeHint().height());
+  EXPECT_EQ(errors.messages,
+            QStringList{"\"" + QString(100, QLatin1Char('7')) + "\" не является целым числом"})
+      << "the box takes 100 characters, which are not a password";
+  EXPECT_TRUE(recorder().writes().filter("Password").isEmpty());
+  EXPECT_EQ(find<QLineEdit>(QStringLiteral("edtPassword"))->text(), "30");
 }
 
 TEST_F(TfmMainTest, TheCaptionNamesTheConnection) {
