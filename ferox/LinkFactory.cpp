@@ -1,12 +1,9 @@
 #include "LinkFactory.h"
 
-#include "SerialLink.h"
-#include "TcpLink.h"
-
-#ifdef FEROX_EMBEDDED_REGISTER
 #include "EmbeddedLink.h"
+#include "SerialLink.h"
 #include "SharedRegister.h"
-#endif
+#include "TcpLink.h"
 
 namespace {
 
@@ -43,11 +40,9 @@ LinkFactory standardLinkFactory(const QString& embeddedStateDir) {
         return std::make_unique<SerialLink>(properties.ComNumber(), properties.BaudRate());
       case connection::Tcp:
         return tcpLink(properties);
-#ifdef FEROX_EMBEDDED_REGISTER
       case connection::Embedded:
         return std::make_unique<EmbeddedLink>(embeddedStateDir.isEmpty() ? defaultStateDir()
                                                                          : embeddedStateDir);
-#endif
       default:
         return nullptr;
     }

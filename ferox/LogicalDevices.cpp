@@ -2,10 +2,13 @@
 
 #include "BaudRates.h"
 #include "ControlSettings.h"
+#include "DriverErrors.h"
 #include "FeroxPaths.h"
 #include "PortMap.h"
 #include "ResultCodes.h"
 
+#include <QDir>
+#include <QLockFile>
 #include <QSettings>
 
 #include <algorithm>
@@ -23,6 +26,7 @@ struct Device {
   int timeout = 0;
 };
 
+constexpr int lockWait = 5000;  // ms
 const QString arrayName = QStringLiteral("LogicalDevices");
 const QString activeKey = QStringLiteral("ActiveLogicalDevice/Number");
 
@@ -83,9 +87,16 @@ auto findNumber(std::vector<Device>& devices, int number) {
   return std::ranges::find(devices, number, &Device::number);
 }
 
-// Runs one operation on the list read from the settings file.
+// Runs one operation on the list read from the settings file. The list is read, changed
+// and written under a lock, so that two programs adding devices at once both keep theirs.
 template <class Operation>
 std::int32_t withDevices(Operation operation) {
+  QDir().mkpath(feroxSettingsDir());
+  // Not the settings file's own ".lock": QSettings takes that one while it writes.
+  QLockFile lock(feroxSettingsFile() + QStringLiteral(".devices.lock"));
+  if (!lock.tryLock(lockWait))
+    throw DriverCallError(QStringLiteral("Файл настроек драйвера %1 занят другой программой")
+                              .arg(feroxSettingsFile()));
   QSettings settings(feroxSettingsFile(), QSettings::IniFormat);
   std::vector<Device> devices = readDevices(settings);
   return operation(settings, devices);

@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,9 +31,11 @@ PortLock::~PortLock() { unlock(); }
 std::int32_t PortLock::lock(const QString& port) {
   if (isHeld() && port == port_) return result::Ok;
   unlock();
-  if (!QDir().mkpath(portLockDir())) return result::PortUnavailable;
-  const int fd =
-      ::open(lockFilePath(port).toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  // The folder is the user's own: nobody else may plant a lock file (or a link) in it.
+  if (::mkdir(portLockDir().toLocal8Bit().constData(), 0700) != 0 && errno != EEXIST)
+    return result::PortUnavailable;
+  const int fd = ::open(lockFilePath(port).toLocal8Bit().constData(),
+                        O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return result::PortUnavailable;
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const bool busy = errno == EWOULDBLOCK;

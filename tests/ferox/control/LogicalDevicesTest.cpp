@@ -2,6 +2,7 @@
 #include "ResultCodes.h"
 
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,23 @@ TEST_F(LogicalDevices, TheActiveDeviceSetsTheConnectionAndIsRemembered) {
   later.setProperty("LDNumber", 1);
   ASSERT_EQ(later.callMethod("DeleteLD"), 0);
   EXPECT_EQ(later.callMethod("GetActiveLD"), result::InvalidParameters);
+}
+
+TEST_F(LogicalDevices, ProgramsAddingAtOnceKeepEveryDevice) {
+  QProcess first;
+  QProcess second;
+  for (QProcess* program : {&first, &second})
+    program->start(QStringLiteral(CONTROL_HELPER),
+                   {QStringLiteral("add-ld"), QStringLiteral("15")});
+  for (QProcess* program : {&first, &second}) {
+    ASSERT_TRUE(program->waitForFinished(60000));
+    EXPECT_EQ(program->exitCode(), 0);
+  }
+  ASSERT_EQ(control.callMethod("GetCountLD"), 0);
+  EXPECT_EQ(intProperty(control, "LDCount"), 30);
+  control.setProperty("LDIndex", 29);
+  ASSERT_EQ(control.callMethod("EnumLD"), 0);
+  EXPECT_EQ(intProperty(control, "LDNumber"), 30);
 }
 
 TEST_F(LogicalDevices, RefuseWhatIsNotThere) {

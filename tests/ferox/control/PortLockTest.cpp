@@ -21,7 +21,7 @@ class PortLocking : public ::testing::Test {
 
 TEST_F(PortLocking, ALockHeldByAnotherProcessIsRefused) {
   QProcess holder;
-  holder.start(QStringLiteral(PORT_LOCK_HOLDER), {QStringLiteral("5")});
+  holder.start(QStringLiteral(CONTROL_HELPER), {QStringLiteral("lock"), QStringLiteral("5")});
   ASSERT_TRUE(holder.waitForStarted());
   ASSERT_TRUE(holder.waitForReadyRead(10000));
   ASSERT_EQ(holder.readLine().trimmed(), "0");
