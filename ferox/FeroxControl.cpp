@@ -31,6 +31,14 @@ QString nameText(std::string_view name) {
   return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
+const PropertyInfo& knownProperty(std::string_view name) {
+  const PropertyInfo* info = findProperty(name);
+  if (!info)
+    throw DriverCallError(
+        QStringLiteral("Неизвестное свойство драйвера \"%1\"").arg(nameText(name)));
+  return *info;
+}
+
 bool isBusy(std::int32_t code) {
   return code == result::PrinterBusy80 || code == result::PrinterBusy75;
 }
@@ -61,26 +69,19 @@ FeroxControl::FeroxControl(LinkFactory linkFactory)
 FeroxControl::~FeroxControl() = default;
 
 DriverValue FeroxControl::getProperty(std::string_view name) {
-  const PropertyInfo* info = findProperty(name);
-  if (!info)
-    throw DriverCallError(
-        QStringLiteral("Неизвестное свойство драйвера \"%1\"").arg(nameText(name)));
-  return properties_.get(info->id);
+  return properties_.get(knownProperty(name).id);
 }
 
 void FeroxControl::setProperty(std::string_view name, const DriverValue& value) {
-  const PropertyInfo* info = findProperty(name);
-  if (!info)
-    throw DriverCallError(
-        QStringLiteral("Неизвестное свойство драйвера \"%1\"").arg(nameText(name)));
-  if (info->readOnly)
+  const PropertyInfo& info = knownProperty(name);
+  if (info.readOnly)
     throw DriverCallError(
         QStringLiteral("Свойство драйвера \"%1\" доступно только для чтения").arg(nameText(name)));
-  if (info->id == PropertyId::Connected) {
+  if (info.id == PropertyId::Connected) {
     finish(valueToBool(value) ? connect() : disconnect());
     return;
   }
-  properties_.set(info->id, value);
+  properties_.set(info.id, value);
 }
 
 std::int32_t FeroxControl::callMethod(std::string_view name) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 class TcpConnection : public ::testing::Test {
@@ -30,6 +32,21 @@ TEST_F(TcpConnection, TalksFramesToARegisterOnTheNetwork) {
   control.setProperty("TransferBytes", QStringLiteral("11 22 33"));
   EXPECT_EQ(control.callMethod("ExchangeBytes"), 0);
   EXPECT_EQ(control.getProperty("TransferBytes"), DriverValue(QStringLiteral("33 22 11")));
+}
+
+TEST_F(TcpConnection, ServesWhicheverThreadUsesItOneAtATime) {
+  TcpRegister server;
+  connectTo(server.port());
+  ASSERT_EQ(control.callMethod("Connect"), 0);
+  std::int32_t onWorker = -100;
+  std::thread worker([&] {
+    onWorker = control.callMethod("GetECRStatus");
+    control.setProperty("StringForPrinting", QStringLiteral("с рабочего потока"));
+  });
+  worker.join();
+  EXPECT_EQ(onWorker, 0);
+  EXPECT_EQ(control.callMethod("PrintString"), 0);
+  EXPECT_EQ(control.getProperty("Connected"), DriverValue(true));
 }
 
 TEST_F(TcpConnection, UsesTheIpAddressWhenToldTo) {
