@@ -2,6 +2,8 @@
 #include "DriverErrors.h"
 #include "ResultCodes.h"
 
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,6 +72,23 @@ TEST_F(PropertyStore, AFreshProfileConnectsToTheEmbeddedRegister) {
   EXPECT_EQ(control.getProperty("TCPPort"), DriverValue(std::int32_t(7778)));
   EXPECT_EQ(control.getProperty("SysAdminPassword"), DriverValue(std::int32_t(30)));
   EXPECT_EQ(control.getProperty("Connected"), DriverValue(false));
+}
+
+TEST_F(PropertyStore, StartsFromTheSavedSettingsAndSkipsValuesThatAreNoValues) {
+  QSettings settings(profile.path("ferox.ini"), QSettings::IniFormat);
+  settings.setValue("Connection/ConnectionType", "6");
+  settings.setValue("Connection/ComputerName", "kassa-2");
+  settings.setValue("Connection/UseIPAddress", "-1");
+  settings.setValue("Connection/TCPPort", "семь");
+  settings.setValue("Connection/SysAdminPassword", "1");
+  settings.sync();
+  FeroxControl started{fakeLinkFactory(device)};
+  EXPECT_EQ(started.getProperty("ConnectionType"), DriverValue(std::int32_t(6)));
+  EXPECT_EQ(started.getProperty("ComputerName"), DriverValue(QStringLiteral("kassa-2")));
+  EXPECT_EQ(started.getProperty("UseIPAddress"), DriverValue(true));
+  EXPECT_EQ(started.getProperty("TCPPort"), DriverValue(std::int32_t(7778)));
+  // Not a setting the user keeps: every control starts with the register's default.
+  EXPECT_EQ(started.getProperty("SysAdminPassword"), DriverValue(std::int32_t(30)));
 }
 
 TEST_F(PropertyStore, SetsResultCodeAndDescriptionAfterEveryCall) {
