@@ -17,6 +17,7 @@
 #include <QTextEdit>
 
 #include <optional>
+#include <type_traits>
 #include <typeinfo>
 
 namespace {
