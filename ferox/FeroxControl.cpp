@@ -43,7 +43,10 @@ bool isBusy(std::int32_t code) {
   return code == result::PrinterBusy80 || code == result::PrinterBusy75;
 }
 
-bool isLinkFailure(std::int32_t code) { return code < result::Ok; }
+// A link that failed may work a moment later; a setting that is wrong stays wrong.
+bool mayConnectLater(std::int32_t code) {
+  return code < result::Ok && code != result::InvalidSetting;
+}
 
 void setDriverVersion(PropertyBag& properties) {
   using namespace driver_version;
@@ -173,7 +176,7 @@ std::int32_t FeroxControl::disconnect() {
 std::int32_t FeroxControl::waitConnection() {
   return repeatWithin(
       milliseconds(properties_.ConnectionTimeout()), connectionRetryPause,
-      [this] { return connect(); }, isLinkFailure);
+      [this] { return connect(); }, mayConnectLater);
 }
 
 std::int32_t FeroxControl::waitForPrinting() {

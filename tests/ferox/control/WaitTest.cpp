@@ -67,4 +67,11 @@ TEST_F(Waiting, ForConnectionRetriesUntilTheRegisterAnswers) {
   EXPECT_EQ(control.callMethod("WaitConnection"), result::PortUnavailable);
 }
 
+TEST_F(Waiting, ForConnectionDoesNotWaitOnAWrongSetting) {
+  FeroxControl unconfigured;
+  unconfigured.setProperty("ConnectionType", 3);
+  unconfigured.setProperty("ConnectionTimeout", 600000);
+  EXPECT_EQ(unconfigured.callMethod("WaitConnection"), result::InvalidSetting);
+}
+
 }  // namespace
