@@ -1,0 +1,9 @@
+#include "TfmCheckEthernet.h"
+
+namespace Enrolla {
+
+TfmCheckEthernet::TfmCheckEthernet(QWidget* parent)
+    : TParamPage(PageClass::TfmCheckEthernet, QStringLiteral("Проверка связи по Ethernet"),
+                 parent) {}
+
+}  // namespace Enrolla

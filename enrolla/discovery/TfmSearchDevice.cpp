@@ -1,0 +1,8 @@
+#include "TfmSearchDevice.h"
+
+namespace Enrolla {
+
+TfmSearchDevice::TfmSearchDevice(QWidget* parent)
+    : TParamPage(PageClass::TfmSearchDevice, QStringLiteral("Поиск устройств"), parent) {}
+
+}  // namespace Enrolla
