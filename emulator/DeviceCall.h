@@ -3,32 +3,22 @@
 #include "DriverSurface.h"
 #include "PropertyBag.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 struct Device;
 
-// When the caller last sent each property. Where a command accepts one value through
-// either of two properties, the one set last is the one the caller means.
-class InputHistory {
- public:
-  InputHistory() : stamps_(driverProperties().size(), 0) {}
-  void record(PropertyId id) { stamps_[std::size_t(id)] = ++clock_; }
-  bool setMoreRecently(PropertyId first, PropertyId second) const {
-    return stamps_[std::size_t(first)] > stamps_[std::size_t(second)];
-  }
-
- private:
-  std::vector<std::uint64_t> stamps_;
-  std::uint64_t clock_ = 0;
-};
-
 // One method call: the caller's properties, which the command reads its inputs from and
-// writes its outputs to.
+// writes its outputs to, and which of them the request itself carried. A caller sends only
+// what it changed, so where a command takes one value through either of two properties,
+// the one just sent is the one the caller means.
 struct Call {
   PropertyBag& properties;
-  const InputHistory& history;
+  std::span<const PropertyId> sent;
   int linkInterface;  // how the caller reaches the register (PortNumber of the status)
+
+  bool carries(PropertyId id) const { return std::ranges::find(sent, id) != sent.end(); }
 };
 
 using CommandHandler = std::int32_t (*)(Device& device, Call& call);

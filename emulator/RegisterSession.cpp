@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -61,14 +62,16 @@ void RegisterSession::takeInputs(const wire::Properties& inputs) {
     converted.push_back({input.id, coerceTo(propertyInfo(input.id).type, input.value)});
   for (const wire::PropertyValue& input : converted) {
     mirror_.set(input.id, input.value);
-    history_.record(input.id);
   }
   mirror_.clearChanges();
 }
 
 QByteArray RegisterSession::answerMethod(const wire::MethodRequest& request) {
   takeInputs(request.inputs);
-  const auto result = register_->callMethod(request.method, mirror_, history_, linkInterface_);
+  std::vector<PropertyId> sent;
+  sent.reserve(request.inputs.size());
+  for (const wire::PropertyValue& input : request.inputs) sent.push_back(input.id);
+  const auto result = register_->callMethod(request.method, mirror_, sent, linkInterface_);
   if (!result) {
     linkDropped_ = true;
     return {};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DeviceCall.h"
 #include "Message.h"
 #include "PropertyBag.h"
 
@@ -41,6 +40,5 @@ class RegisterSession {
   std::shared_ptr<VirtualRegister> register_;
   int linkInterface_;
   PropertyBag mirror_;
-  InputHistory history_;
   bool linkDropped_ = false;
 };

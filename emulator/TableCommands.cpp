@@ -30,18 +30,18 @@ std::int32_t locateRequested(const Device& device, const PropertyBag& in, Field&
                                {in.TableNumber(), in.RowNumber(), in.FieldNumber()}, found);
 }
 
-// The value the caller wrote, as the field's kind: a text for a number field is read as a
-// decimal number, a number for a text field becomes its decimal text.
+// The value the caller wrote, as the field's kind. A number field takes ValueOfFieldInteger
+// and a text field ValueOfFieldString, unless the request carried only the other one:
+// then a text is read as a decimal number, or a number becomes its decimal text.
 std::optional<FieldValue> requestedValue(const FieldSchema& schema, const Call& call) {
   const PropertyBag& in = call.properties;
-  if (schema.kind == FieldKind::Text) {
-    const bool numberIsNewer = call.history.setMoreRecently(PropertyId::ValueOfFieldInteger,
-                                                            PropertyId::ValueOfFieldString);
-    return numberIsNewer ? QString::number(in.ValueOfFieldInteger()) : in.ValueOfFieldString();
-  }
-  const bool textIsNewer =
-      call.history.setMoreRecently(PropertyId::ValueOfFieldString, PropertyId::ValueOfFieldInteger);
-  if (!textIsNewer) return fromDriverInteger(in.ValueOfFieldInteger(), schema);
+  const bool onlyText = call.carries(PropertyId::ValueOfFieldString) &&
+                        !call.carries(PropertyId::ValueOfFieldInteger);
+  const bool onlyNumber = call.carries(PropertyId::ValueOfFieldInteger) &&
+                          !call.carries(PropertyId::ValueOfFieldString);
+  if (schema.kind == FieldKind::Text)
+    return onlyNumber ? QString::number(in.ValueOfFieldInteger()) : in.ValueOfFieldString();
+  if (!onlyText) return fromDriverInteger(in.ValueOfFieldInteger(), schema);
   bool ok = false;
   const std::int64_t number = in.ValueOfFieldString().trimmed().toLongLong(&ok);
   if (!ok) return std::nullopt;

@@ -93,14 +93,14 @@ std::int32_t VirtualRegister::dispatch(std::string_view method, Call& call) {
 
 std::optional<std::int32_t> VirtualRegister::callMethod(std::string_view method,
                                                         PropertyBag& properties,
-                                                        const InputHistory& history,
+                                                        std::span<const PropertyId> sent,
                                                         int linkInterface) {
   std::lock_guard lock(mutex_);
   refreshSettings();
   if (settings_.faults.dropLink) return std::nullopt;
   if (const auto fault = injectedFault(method)) return fault;
   const int modeBefore = mode::current(*device_);
-  Call call{properties, history, linkInterface};
+  Call call{properties, sent, linkInterface};
   const std::int32_t code = dispatch(method, call);
   if (mode::current(*device_) != modeBefore) device_->previousMode = modeBefore;
   return code;

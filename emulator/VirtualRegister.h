@@ -1,8 +1,9 @@
 #pragma once
 
-#include "DeviceCall.h"
+#include "DriverSurface.h"
 #include "ExchangeParams.h"
 #include "PaperTape.h"
+#include "PropertyBag.h"
 #include "RawCommands.h"
 #include "RegisterSettings.h"
 
@@ -13,8 +14,10 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string_view>
 
+struct Call;
 struct Device;
 
 // The virtual cash register: a device model whose state lives in a state folder (an
@@ -33,9 +36,10 @@ class VirtualRegister {
   QString storageError() const;
 
   // Runs a driver method on the caller's properties: reads its inputs there and leaves
-  // its outputs there. Unknown and unimplemented methods answer NotSupported.
+  // its outputs there; sent names the properties the request carried. Unknown and
+  // unimplemented methods answer NotSupported.
   std::optional<std::int32_t> callMethod(std::string_view method, PropertyBag& properties,
-                                         const InputHistory& history, int linkInterface);
+                                         std::span<const PropertyId> sent, int linkInterface);
   // Runs one command of the register's own byte command set.
   std::optional<RawReply> exchangeBytes(QByteArrayView command);
 

@@ -98,14 +98,21 @@ TEST_F(RegisterTest, WritesAreValidatedAndNothingIsWrittenOnError) {
   }
 }
 
-TEST_F(RegisterTest, TheValueSetLastIsTheOneWritten) {
-  ASSERT_EQ(result("WriteTable", at(17, 1, 66, {{P::ValueOfFieldString, QStringLiteral("3")}})), 0);
+// A caller sends only what it changed: a value it set again unchanged does not travel.
+TEST_F(RegisterTest, AValueTheRequestDoesNotCarryIsTakenByTheFieldsKind) {
+  const auto readBack = [&](int table, int field) {
+    EXPECT_EQ(result("ReadTable", at(table, 1, field)), 0);
+    return caller.ValueOfFieldString();
+  };
+  ASSERT_EQ(result("WriteTable", at(24, 1, 1, {{P::ValueOfFieldString, QStringLiteral("А1")}})), 0);
   ASSERT_EQ(result("WriteTable", at(17, 1, 66, {{P::ValueOfFieldInteger, std::int32_t(9)}})), 0);
-  ASSERT_EQ(result("ReadTable", at(17, 1, 66)), 0);
-  EXPECT_EQ(caller.ValueOfFieldInteger(), 9);
-  ASSERT_EQ(result("WriteTable", at(17, 1, 66, {{P::ValueOfFieldString, QStringLiteral("4")}})), 0);
-  ASSERT_EQ(result("ReadTable", at(17, 1, 66)), 0);
-  EXPECT_EQ(caller.ValueOfFieldInteger(), 4);
+  ASSERT_EQ(result("WriteTable", at(24, 1, 1)), 0) << "the text \"А1\" again, unsent";
+  EXPECT_EQ(readBack(24, 1), u"А1");
+  ASSERT_EQ(result("WriteTable", at(17, 1, 66, {{P::ValueOfFieldString, QStringLiteral("3")}})), 0);
+  EXPECT_EQ(readBack(17, 66), u"3");
+  ASSERT_EQ(result("WriteTable", at(17, 1, 66, {{P::ValueOfFieldInteger, std::int32_t(4)}})), 0);
+  ASSERT_EQ(result("WriteTable", at(17, 1, 66)), 0) << "the number 4 again, unsent";
+  EXPECT_EQ(readBack(17, 66), u"4");
 }
 
 TEST_F(RegisterTest, InitTableBringsEveryTableBackToItsDefaults) {
