@@ -27,6 +27,8 @@ const SavedProperty savedProperties[] = {
     {PropertyId::ConnectionTimeout, std::int32_t(5000)},
     {PropertyId::Password, std::int32_t(30)},
     {PropertyId::SysAdminPassword, std::int32_t(30), false},
+    // Text goes to the receipt station unless the caller chooses otherwise.
+    {PropertyId::UseReceiptRibbon, true, false},
 };
 
 const QString connectionGroup = QStringLiteral("Connection/");

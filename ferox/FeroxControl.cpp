@@ -195,9 +195,7 @@ std::int32_t FeroxControl::waitForCheckClose() {
         return status;
       },
       [&documentOpen](std::int32_t status) { return documentOpen || isBusy(status); });
-  // The catalogue has no code of its own for a wait that ran out; the closing the caller
-  // waited for did not come in time, which is what "no connection" reports for answers.
-  return documentOpen ? result::NoConnection : code;
+  return documentOpen ? result::WaitTimedOut : code;
 }
 
 // The device's exchange parameters share their names with the control's connection

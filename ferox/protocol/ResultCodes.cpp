@@ -11,6 +11,7 @@ const std::map<std::int32_t, const char16_t*> descriptions = {
     {result::PortBusy, u"Порт занят другим приложением"},
     {result::BadAnswer, u"Неверный ответ устройства"},
     {result::InvalidSetting, u"Недопустимое значение параметра связи"},
+    {result::WaitTimedOut, u"Истекло время ожидания"},
     {result::InvalidParameters, u"Некорректные параметры в команде"},
     {result::NotSupported, u"Команда не поддерживается в данной реализации ККТ"},
     {result::PrinterBusy75, u"Ожидание окончания печати"},

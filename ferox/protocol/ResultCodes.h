@@ -17,6 +17,7 @@ constexpr std::int32_t PortUnavailable = -2;  // the port or host cannot be open
 constexpr std::int32_t PortBusy = -3;         // another program holds the port
 constexpr std::int32_t BadAnswer = -4;        // the answer is malformed or out of turn
 constexpr std::int32_t InvalidSetting = -5;   // a connection setting is out of range
+constexpr std::int32_t WaitTimedOut = -6;     // what a wait waited for did not come in time
 
 // The device.
 constexpr std::int32_t InvalidParameters = 51;

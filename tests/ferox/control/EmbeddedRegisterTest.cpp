@@ -77,3 +77,12 @@ TEST_F(EmbeddedRegister, RunsRawCommands) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EmbeddedRegister, PrintsOnTheReceiptStationWithoutChoosingOne) {
+  control.setProperty("StringForPrinting", QStringLiteral("Первая строка"));
+  EXPECT_EQ(control.callMethod("PrintString"), 0);
+}
+
+}  // namespace

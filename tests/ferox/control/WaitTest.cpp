@@ -50,7 +50,7 @@ TEST_F(Waiting, ForCheckCloseWatchesTheRegistersMode) {
 
   control.setProperty("ConnectionTimeout", 0);
   device->answer(0, {{id("ECRMode"), std::int32_t(8)}});
-  EXPECT_NE(control.callMethod("WaitForCheckClose"), 0);
+  EXPECT_EQ(control.callMethod("WaitForCheckClose"), result::WaitTimedOut);
 }
 
 TEST_F(Waiting, ForConnectionRetriesUntilTheRegisterAnswers) {
