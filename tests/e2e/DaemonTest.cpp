@@ -57,19 +57,26 @@ TEST(Daemon, ServesManyCallersEachWithItsOwnProperties) {
 }
 
 TEST(Daemon, GivesEveryNewCallerAFreshSession) {
+  // Longer than a line of the ordinary font: carried over, or cut at the line's end.
+  const auto longLine = [](const QString& tail) { return QString(48, u'Ж') + tail; };
   for (const Transport transport : {Transport::Tcp, Transport::PseudoTerminal}) {
     SCOPED_TRACE(transportName(transport));
     RegisterUnderTest device(transport);
     {
       const auto first = device.newControl();
       first->setProperty("UseReceiptRibbon", true);
-      first->setProperty("StringForPrinting", QStringLiteral("ПЕРВЫЙ"));
+      first->setProperty("CarryStrings", true);
+      first->setProperty("StringForPrinting", longLine(QStringLiteral("ПЕРЕНЕСЕНО")));
       ASSERT_EQ(first->callMethod("PrintString"), result::Ok);
     }
-    // A new caller sends only what differs from the defaults: the register must not
-    // print on the receipt tape that the first caller chose.
+    // A new caller sends only what differs from the defaults: the register must not carry
+    // strings over because the first caller asked it to.
     const auto second = device.newControl();
-    EXPECT_EQ(second->callMethod("PrintString"), result::InvalidParameters);
+    second->setProperty("UseReceiptRibbon", true);
+    second->setProperty("StringForPrinting", longLine(QStringLiteral("ОТРЕЗАНО")));
+    ASSERT_EQ(second->callMethod("PrintString"), result::Ok);
+    EXPECT_TRUE(device.tape().contains(QStringLiteral("ПЕРЕНЕСЕНО")));
+    EXPECT_FALSE(device.tape().contains(QStringLiteral("ОТРЕЗАНО")));
   }
 }
 
