@@ -32,7 +32,7 @@ TEST_F(DeviceExchange, SendsOnlyWhatTheRegistersMirrorLacks) {
   EXPECT_EQ(device->methodRequest(0).method, "PrintString");
   // A new session: every non-default device property, whatever changed lately.
   EXPECT_EQ(inputNames(device->methodRequest(0)),
-            QStringList({"Password", "StringForPrinting", "SysAdminPassword"}));
+            QStringList({"Password", "StringForPrinting", "SysAdminPassword", "UseReceiptRibbon"}));
 
   ASSERT_EQ(control.callMethod("PrintString"), 0);
   EXPECT_TRUE(device->methodRequest(1).inputs.empty());
@@ -47,7 +47,8 @@ TEST_F(DeviceExchange, SendsOnlyWhatTheRegistersMirrorLacks) {
   ASSERT_EQ(control.callMethod("Disconnect"), 0);
   ASSERT_EQ(control.callMethod("Beep"), 0);
   EXPECT_EQ(inputNames(device->methodRequest(3)),
-            QStringList({"FontType", "Password", "StringForPrinting", "SysAdminPassword"}));
+            QStringList({"FontType", "Password", "StringForPrinting", "SysAdminPassword",
+                         "UseReceiptRibbon"}));
   EXPECT_EQ(device->opens, 2);
 }
 
@@ -195,6 +196,7 @@ TEST_F(DeviceExchange, ExchangeParametersTravelWithTheirMethodsOnly) {
             (wire::Properties{{id("Password"), std::int32_t(30)},
                               {id("PortNumber"), std::int32_t(128)},
                               {id("SysAdminPassword"), std::int32_t(30)},
+                              {id("UseReceiptRibbon"), true},
                               {id("BaudRate"), std::int32_t(2)},
                               {id("TCPPort"), std::int32_t(4146)},
                               {id("Timeout"), std::int32_t(150)}}));
