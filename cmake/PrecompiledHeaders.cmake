@@ -1,0 +1,42 @@
+# Qt's and GoogleTest's headers dominate the cost of compiling a file here, so every C++
+# target gets them precompiled once: the Qt Core set for all, the Widgets set for targets
+# that link Qt Widgets, GoogleTest for the test programs.
+set(FEROX_PCH_CORE <QByteArray> <QDateTime> <QString> <QStringList> <functional> <memory>
+    <optional> <string> <variant> <vector>)
+set(FEROX_PCH_WIDGETS <QWidget> <QLabel> <QPushButton> <QLineEdit> <QComboBox> <QCheckBox>
+    <QLayout>)
+
+function(ferox_collect_targets directory result)
+  get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+  foreach(subdirectory IN LISTS subdirectories)
+    ferox_collect_targets(${subdirectory} nested)
+    list(APPEND targets ${nested})
+  endforeach()
+  set(${result} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(ferox_precompile_headers)
+  ferox_collect_targets(${CMAKE_SOURCE_DIR} targets)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(NOT type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$")
+      continue()
+    endif()
+    get_target_property(sources ${target} SOURCES)
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    list(LENGTH sources sourceCount)
+    if(sourceCount LESS 3)
+      continue()
+    endif()
+    get_target_property(libraries ${target} LINK_LIBRARIES)
+    set(headers ${FEROX_PCH_CORE})
+    if(libraries MATCHES "Qt6::Widgets|ferox_widgets|probex_shell|probex_app|enrolla|ferox_test_main")
+      list(APPEND headers ${FEROX_PCH_WIDGETS})
+    endif()
+    if(libraries MATCHES "GTest::")
+      list(APPEND headers <gtest/gtest.h>)
+    endif()
+    target_precompile_headers(${target} PRIVATE ${headers})
+  endforeach()
+endfunction()
