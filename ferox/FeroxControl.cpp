@@ -155,8 +155,10 @@ std::int32_t FeroxControl::run(MethodId method) {
 }
 
 std::int32_t FeroxControl::callDevice(std::string_view method,
-                                      const wire::Properties& extraInputs) {
-  const RegisterClient::Exchange exchange = client_.callMethod(method, properties_, extraInputs);
+                                      const wire::Properties& extraInputs,
+                                      RegisterClient::LinkChoice linkChoice) {
+  const RegisterClient::Exchange exchange =
+      client_.callMethod(method, properties_, extraInputs, linkChoice);
   showExchange(exchange);
   return exchange.result;
 }
@@ -200,11 +202,14 @@ std::int32_t FeroxControl::waitForCheckClose() {
 
 // The device's exchange parameters share their names with the control's connection
 // settings, so they are sent explicitly rather than as changes.
+// The new speed goes to the device over the line as it is now; the next call finds the
+// line's settings changed and reopens it at the new speed.
 std::int32_t FeroxControl::setExchangeParam() {
   return callDevice("SetExchangeParam",
                     {{PropertyId::BaudRate, properties_.get(PropertyId::BaudRate)},
                      {PropertyId::TCPPort, properties_.get(PropertyId::TCPPort)},
-                     {PropertyId::Timeout, properties_.get(PropertyId::Timeout)}});
+                     {PropertyId::Timeout, properties_.get(PropertyId::Timeout)}},
+                    RegisterClient::LinkChoice::Current);
 }
 
 std::int32_t FeroxControl::exchangeBytes() {

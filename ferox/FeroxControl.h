@@ -28,7 +28,9 @@ class FeroxControl : public IFerox {
 
  private:
   std::int32_t run(MethodId method);
-  std::int32_t callDevice(std::string_view method, const wire::Properties& extraInputs = {});
+  std::int32_t callDevice(std::string_view method, const wire::Properties& extraInputs = {},
+                          RegisterClient::LinkChoice linkChoice =
+                              RegisterClient::LinkChoice::Matching);
   void showExchange(const RegisterClient::Exchange& exchange);
   std::int32_t finish(std::int32_t code);
 

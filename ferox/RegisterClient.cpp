@@ -109,8 +109,12 @@ RegisterClient::Answer RegisterClient::exchange(const wire::Message& request,
 
 RegisterClient::Exchange RegisterClient::callMethod(std::string_view method,
                                                     PropertyBag& properties,
-                                                    const wire::Properties& extraInputs) {
-  if (const std::int32_t opened = open(properties); opened != result::Ok) return {opened, {}, {}};
+                                                    const wire::Properties& extraInputs,
+                                                    LinkChoice linkChoice) {
+  if (linkChoice == LinkChoice::Matching || !link_) {
+    if (const std::int32_t opened = open(properties); opened != result::Ok)
+      return {opened, {}, {}};
+  }
   wire::Properties inputs = inputsFor(properties);
   inputs.insert(inputs.end(), extraInputs.begin(), extraInputs.end());
   const std::uint32_t sequence = ++sequence_;

@@ -25,11 +25,17 @@ class RegisterClient {
   std::int32_t open(const PropertyBag& properties);
   void close();
 
+  // Which link a call goes over: one made from the connection properties, or the link
+  // that is open already even if the properties describe another one by now (a command
+  // that changes the device's own line speed is still sent at the old speed).
+  enum class LinkChoice { Matching, Current };
+
   // Calls a method of the register. The request carries the changed device properties
   // (every non-default one on a new link) and the extra inputs; the answer's outputs go
   // back into the properties.
   Exchange callMethod(std::string_view method, PropertyBag& properties,
-                      const wire::Properties& extraInputs = {});
+                      const wire::Properties& extraInputs = {},
+                      LinkChoice linkChoice = LinkChoice::Matching);
   // Sends raw command bytes; answer receives the register's answer bytes.
   Exchange sendRaw(const QByteArray& command, const PropertyBag& properties, QByteArray& answer);
 

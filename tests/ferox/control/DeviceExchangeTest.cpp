@@ -186,6 +186,17 @@ TEST_F(DeviceExchange, ChangedConnectionSettingsOpenANewLink) {
   EXPECT_EQ(device->opens, 2);
 }
 
+TEST_F(DeviceExchange, ANewLineSpeedIsSentAtTheOldOneAndUsedFromTheNextCall) {
+  control.setProperty("ConnectionType", 0);
+  control.setProperty("BaudRate", 6);
+  ASSERT_EQ(control.callMethod("Connect"), 0);
+  control.setProperty("BaudRate", 2);
+  ASSERT_EQ(control.callMethod("SetExchangeParam"), 0);
+  EXPECT_EQ(device->opens, 1);
+  control.callMethod("Beep");
+  EXPECT_EQ(device->opens, 2);
+}
+
 TEST_F(DeviceExchange, ExchangeParametersTravelWithTheirMethodsOnly) {
   control.setProperty("PortNumber", 128);
   control.setProperty("BaudRate", 2);
