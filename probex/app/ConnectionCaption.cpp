@@ -1,9 +1,8 @@
 #include "ConnectionCaption.h"
 
+#include "BaudRates.h"
 #include "ProgramVersion.h"
 #include "TDriver.h"
-
-#include <array>
 
 namespace {
 
@@ -13,14 +12,12 @@ constexpr std::int32_t TcpConnection = 6;
 // Connection types 1 and 2 both reach a serial port through another computer.
 bool isRemoteSerial(std::int32_t type) { return type == 1 || type == 2; }
 
-constexpr std::array<int, 10> baudRates = {2400,  4800,   9600,   19200,  38400,
-                                           57600, 115200, 230400, 460800, 921600};
 constexpr int UnknownBaudRate = 4800;
 
 QString portText(TDriver& driver) {
   return QStringLiteral("COM%1 Baudrate %2")
       .arg(driver.ComNumber())
-      .arg(baudRateOfCode(driver.BaudRate()));
+      .arg(captionBaudRate(driver.BaudRate()));
 }
 
 QString connectionSuffix(TDriver& driver) {
@@ -36,9 +33,6 @@ QString connectionSuffix(TDriver& driver) {
 
 }  // namespace
 
-int baudRateOfCode(std::int32_t code) {
-  if (code < 0 || code >= std::int32_t(baudRates.size())) return UnknownBaudRate;
-  return baudRates[std::size_t(code)];
-}
+int captionBaudRate(std::int32_t code) { return baudRateOfCode(code).value_or(UnknownBaudRate); }
 
 QString connectionCaption(TDriver& driver) { return defaultCaption() + connectionSuffix(driver); }

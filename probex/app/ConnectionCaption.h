@@ -7,7 +7,7 @@
 class TDriver;
 
 // Bits per second for the driver's BaudRate code; a code outside the table reads as 4800.
-int baudRateOfCode(std::int32_t code);
+int captionBaudRate(std::int32_t code);
 
 // The window caption: the default caption followed by where the driver is connected,
 // " [Serial: COM1 Baudrate 115200]", " [DCOM:host COM1 Baudrate 115200]" or

@@ -2,6 +2,7 @@
 
 #include "DriverErrors.h"
 #include "HexText.h"
+#include "IntegerText.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -32,14 +33,6 @@ QStringList splitLines(const QString& text) {
   return lines;
 }
 
-std::int32_t parseDecimal(const QString& text) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
-  if (!ok)
-    throw FeroxError(QStringLiteral("\"%1\" не является целым числом").arg(text));
-  return value;
-}
-
 }  // namespace
 
 void TDriver::Check(std::int32_t resultCode) {
@@ -53,7 +46,7 @@ DriverValue TDriver::readModelParam(std::int32_t number) {
 }
 
 std::int32_t TDriver::ReadIntParam(std::int32_t number) {
-  return parseDecimal(valueToText(readModelParam(number)));
+  return parseInteger(valueToText(readModelParam(number)));
 }
 
 bool TDriver::ReadBoolParam(std::int32_t number) {

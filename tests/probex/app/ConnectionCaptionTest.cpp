@@ -11,7 +11,7 @@ TEST(ConnectionCaptionTest, BaudRateCodesReadAsBitsPerSecondAndAnUnknownCodeAs48
   const std::pair<int, int> cases[] = {
       {0, 2400},   {1, 4800},   {2, 9600},   {3, 19200}, {4, 38400}, {5, 57600},       {6, 115200},
       {7, 230400}, {8, 460800}, {9, 921600}, {10, 4800}, {-1, 4800}, {INT32_MAX, 4800}};
-  for (const auto& [code, rate] : cases) EXPECT_EQ(baudRateOfCode(code), rate) << code;
+  for (const auto& [code, rate] : cases) EXPECT_EQ(captionBaudRate(code), rate) << code;
 }
 
 TEST(ConnectionCaptionTest, TheCaptionNamesWhereTheDriverIsConnected) {
