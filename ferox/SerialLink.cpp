@@ -1,6 +1,7 @@
 #include "SerialLink.h"
 
 #include "BaudRates.h"
+#include "TermiosSpeed.h"
 #include "PortMap.h"
 #include "ResultCodes.h"
 
@@ -13,9 +14,6 @@
 
 namespace {
 
-constexpr speed_t speedOfCode[] = {B2400,  B4800,   B9600,   B19200,  B38400,
-                                   B57600, B115200, B230400, B460800, B921600};
-static_assert(std::size(speedOfCode) == baudRateTable.size());
 
 bool configureLine(int fd, speed_t speed) {
   termios line{};
@@ -52,7 +50,7 @@ std::int32_t SerialLink::open() {
     ::close(fd);
     return busy ? result::PortBusy : result::PortUnavailable;
   }
-  if (!configureLine(fd, speedOfCode[baudRateCode_])) {
+  if (!configureLine(fd, *termiosSpeedOf(*baudRateOfCode(baudRateCode_)))) {
     ::close(fd);
     return result::PortUnavailable;
   }
